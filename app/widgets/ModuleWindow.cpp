@@ -1,0 +1,67 @@
+#include "widgets/ModuleWindow.h"
+
+#include "setup/WindowGeometry.h"
+#include "shell/AppContext.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+
+ModuleWindow::ModuleWindow(AppContext& context, QWidget* parent) : QMainWindow(parent), context_(context)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+bool ModuleWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && firstActivation_) {
+        firstActivation_ = false;
+        firstActivate();
+    }
+    return QMainWindow::event(event);
+}
+
+void ModuleWindow::closeEvent(QCloseEvent* event)
+{
+    if (!canClose()) {
+        event->ignore();
+        return;
+    }
+    // A window closed before it was ever activated has nothing of its own to store.
+    if (!firstActivation_)
+        storeValues();
+    event->accept();
+    emit closed();
+}
+
+void ModuleWindow::restoreGeometryBlock(tvx::setup::GeometryAt at)
+{
+    const tvx::GeometryRestore r = tvx::restoreGeometry(context_.setup(), at);
+    QRect frame = geometry();
+    if (r.height)
+        frame.setHeight(*r.height);
+    if (r.width)
+        frame.setWidth(*r.width);
+    resize(frame.size());
+    QPoint pos = this->pos();
+    if (r.left)
+        pos.setX(*r.left);
+    if (r.top)
+        pos.setY(*r.top);
+    move(pos);
+    if (r.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void ModuleWindow::storeGeometryBlock(tvx::setup::GeometryAt at)
+{
+    tvx::WindowGeometry g;
+    const Qt::WindowStates state = windowState();
+    g.state = state.testFlag(Qt::WindowMinimized)   ? tvx::WindowStateMinimized
+              : state.testFlag(Qt::WindowMaximized) ? tvx::WindowStateMaximized
+                                                    : tvx::WindowStateNormal;
+    g.height = height();
+    g.width = width();
+    g.top = y();
+    g.left = x();
+    tvx::storeGeometry(context_.setup(), at, g);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "setup/SetupLayout.h"
+
+#include <QMainWindow>
+
+class AppContext;
+
+// Base of every module window. It runs the module's restore code on the first
+// activation, asks the module to store its values into the setup record when
+// it closes, and deletes itself once closed.
+class ModuleWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit ModuleWindow(AppContext& context, QWidget* parent = nullptr);
+
+    AppContext& context() { return context_; }
+
+    // True once the first activation ran.
+    bool activatedOnce() const { return !firstActivation_; }
+
+signals:
+    // The window accepted its close and is about to be deleted.
+    void closed();
+
+protected:
+    // Restore geometry and last inputs; called once, on the first activation.
+    virtual void firstActivate() {}
+    // Store the window's values into the setup record; called when it closes.
+    virtual void storeValues() {}
+    // A list window asks here whether to save an unsaved list; false keeps
+    // the window open.
+    virtual bool canClose() { return true; }
+
+    // Geometry block helpers following the stored-block rules.
+    void restoreGeometryBlock(tvx::setup::GeometryAt at);
+    void storeGeometryBlock(tvx::setup::GeometryAt at);
+
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    AppContext& context_;
+    bool firstActivation_ = true;
+};
