@@ -51,11 +51,13 @@ public:
     // Preferences tell the toolbar about changes it acts on at once.
     void notifyTrayIconSettingChanged() { emit trayIconSettingChanged(); }
     void notifyDefaultDatabaseChanged() { emit defaultDatabaseChanged(); }
+    void notifyStayOnTopChanged() { emit stayOnTopChanged(); }
 
 signals:
     void moduleFilterTextChanged(const QString& text);
     void trayIconSettingChanged();
     void defaultDatabaseChanged();
+    void stayOnTopChanged();
 
 private:
     static QString withSeparator(const QString& folder);

@@ -80,7 +80,20 @@ TFormMain::TFormMain(const QString& startupFolder, Prompts& prompts, QWidget* pa
     connect(context_.get(), &AppContext::trayIconSettingChanged, this, [this]() {
         trayEnabled_ = context_->setup().get(tvx::setup::TrayIconOnMinimize) == 1;
     });
+    connect(context_.get(), &AppContext::stayOnTopChanged, this, &TFormMain::applyStayOnTop);
     setFixedSize(sizeHint());
+    applyStayOnTop();
+}
+
+void TFormMain::applyStayOnTop()
+{
+    const bool onTop = context_->setup().get(tvx::setup::ToolbarStayOnTop) == 1;
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+        return;
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (wasVisible)
+        show(); // changing a flag hides the window
 }
 
 TFormMain::~TFormMain()

@@ -46,6 +46,8 @@ public:
     bool CloseModule();
 
     void UpdateStatusBar();
+    // Keeps the toolbar above other windows while the Preferences ask for it.
+    void applyStayOnTop();
     void SetupLoad();
     void SetupSave();
     // Writes the setup record to its file; reports a failure to the user.

@@ -115,6 +115,7 @@ TFormPreference::TFormPreference(AppContext& context, QWidget* parent) : ModuleW
     store(confirmClose_, tvx::setup::ConfirmClose);
     store(startMinimized_, tvx::setup::StartMinimized);
     connect(trayIcon_, &QCheckBox::clicked, this, [this]() { this->context().notifyTrayIconSettingChanged(); });
+    connect(stayOnTop_, &QCheckBox::clicked, this, [this]() { this->context().notifyStayOnTopChanged(); });
     connect(useDefaultDatabase_, &QCheckBox::clicked, this, [this, &s]() {
         // Stored inverted: 0 includes the default catalogues.
         s.set(tvx::setup::DefaultCataloguesExcluded, useDefaultDatabase_->isChecked() ? 0 : 1);
