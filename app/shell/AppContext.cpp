@@ -1,5 +1,9 @@
 #include "shell/AppContext.h"
 
+#include "catalogue/DataSource.h"
+#include "catalogue/LocaleCollation.h"
+#include "shell/FilePaths.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -8,6 +12,23 @@ AppContext::AppContext(const QString& startupFolder, Prompts& prompts, QObject* 
 {
     userDataFolder_ = dataFolder();
     lastListFolder_ = startupFolder_;
+    catalogues_ = std::make_unique<tvx::catalogue::CatalogueSet>(toFsPath(dataFolder()));
+    catalogues_->setTextCompare(localeTextCompare());
+    dataSourceFixture_ = new DataSource(QStringLiteral("DataSourceFixture"), &catalogues_->TableFixtureMerge(), this);
+    dataSourceManufacturer_ =
+        new DataSource(QStringLiteral("DataSourceManufacturer"), &catalogues_->TableManufacturerMerge(), this);
+    dataSourceSource_ = new DataSource(QStringLiteral("DataSourceSource"), &catalogues_->TableFixtureMerge2(), this);
+    dataSourceRoadcase_ = new DataSource(QStringLiteral("DataSourceRoadcase"), &catalogues_->TableRoadCase(), this);
+}
+
+AppContext::~AppContext() = default;
+
+void AppContext::setSaveDefaultData(bool on)
+{
+    if (on == saveDefaultData_)
+        return;
+    saveDefaultData_ = on;
+    emit saveDefaultDataChanged(on);
 }
 
 QString AppContext::withSeparator(const QString& folder)
@@ -34,6 +55,7 @@ void AppContext::setModuleFilterText(const QString& text)
     if (text == moduleFilterText_)
         return;
     moduleFilterText_ = text;
+    catalogues_->setModuleFilterText(text.toStdString());
     emit moduleFilterTextChanged(text);
 }
 

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "catalogue/CatalogueSet.h"
 #include "setup/SetupRecord.h"
 
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
+class DataSource;
 class Prompts;
 
 // What the toolbar window shares with the windows it opens: the setup record,
@@ -15,10 +19,23 @@ class AppContext : public QObject {
 public:
     // startupFolder: the working folder at start; Data/ and Resources/ hang below it.
     AppContext(const QString& startupFolder, Prompts& prompts, QObject* parent = nullptr);
+    ~AppContext() override;
 
     tvx::SetupRecord& setup() { return setup_; }
     const tvx::SetupRecord& setup() const { return setup_; }
     Prompts& prompts() { return prompts_; }
+
+    // The reference catalogues and the data sources windows bind to.
+    tvx::catalogue::CatalogueSet& catalogues() { return *catalogues_; }
+    DataSource& DataSourceFixture() { return *dataSourceFixture_; }
+    DataSource& DataSourceManufacturer() { return *dataSourceManufacturer_; }
+    DataSource& DataSourceSource() { return *dataSourceSource_; }
+    DataSource& DataSourceRoadcase() { return *dataSourceRoadcase_; }
+
+    // The check mark of "Save Default Data": the default catalogues may be
+    // edited and are written back to their files.
+    bool saveDefaultData() const { return saveDefaultData_; }
+    void setSaveDefaultData(bool on);
 
     // Folder texts end with the separator.
     QString startupFolder() const { return startupFolder_; }
@@ -58,6 +75,7 @@ signals:
     void trayIconSettingChanged();
     void defaultDatabaseChanged();
     void stayOnTopChanged();
+    void saveDefaultDataChanged(bool on);
 
 private:
     static QString withSeparator(const QString& folder);
@@ -65,6 +83,12 @@ private:
     tvx::SetupRecord setup_;
     Prompts& prompts_;
     QString startupFolder_;
+    std::unique_ptr<tvx::catalogue::CatalogueSet> catalogues_;
+    DataSource* dataSourceFixture_ = nullptr;
+    DataSource* dataSourceManufacturer_ = nullptr;
+    DataSource* dataSourceSource_ = nullptr;
+    DataSource* dataSourceRoadcase_ = nullptr;
+    bool saveDefaultData_ = false;
     QString userDataFolder_;
     QString lastListFolder_;
     QString moduleFilterText_;

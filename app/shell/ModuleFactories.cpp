@@ -8,8 +8,8 @@
 
 ModuleWindow* createModuleWindow(std::size_t index, AppContext& context)
 {
-    const ModuleSpec& spec = moduleTable().at(index);
-    if (std::strcmp(spec.windowClass, "TFormPreference") == 0)
+    const ModuleSpec& entry = moduleTable().at(index);
+    if (std::strcmp(entry.windowClass, "TFormPreference") == 0)
         return new TFormPreference(context);
-    return new PlaceholderModuleWindow(context, QString::fromLatin1(spec.windowClass));
+    return new PlaceholderModuleWindow(context, QString::fromLatin1(entry.windowClass));
 }

@@ -1,5 +1,6 @@
 #include "shell/TFormMain.h"
 
+#include "catalogue/CatalogueMessages.h"
 #include "setup/SetupFile.h"
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
@@ -74,9 +75,14 @@ TFormMain::TFormMain(const QString& startupFolder, Prompts& prompts, QWidget* pa
 
     context_->updateUserDataFolder();
     setWindowTitle(text(tvxapp::MainCaption));
+    openCatalogues();
     UpdateStatusBar();
 
-    connect(context_.get(), &AppContext::defaultDatabaseChanged, this, &TFormMain::UpdateStatusBar);
+    connect(context_.get(), &AppContext::defaultDatabaseChanged, this, [this]() {
+        context_->catalogues().setDefaultExcluded(
+            context_->setup().get(tvx::setup::DefaultCataloguesExcluded) == 1);
+        UpdateStatusBar();
+    });
     connect(context_.get(), &AppContext::trayIconSettingChanged, this, [this]() {
         trayEnabled_ = context_->setup().get(tvx::setup::TrayIconOnMinimize) == 1;
     });
@@ -129,6 +135,32 @@ void TFormMain::loadSetupRecord()
             nullptr, QString::fromStdString(loaded.message) +
                          QStringLiteral("\nSettings changed in this session will not be saved, so the file stays as it is."));
         break;
+    }
+}
+
+void TFormMain::openCatalogues()
+{
+    tvx::catalogue::CatalogueSet& catalogues = context_->catalogues();
+    const tvx::SetupRecord& s = context_->setup();
+    catalogues.setDefaultExcluded(s.get(tvx::setup::DefaultCataloguesExcluded) == 1);
+    showNotices(catalogues.openAll());
+    catalogues.setCatalogueFilterText(s.get(tvx::setup::FixtureDatabaseFilter));
+    if (s.get(tvx::setup::FixtureDatabaseFilterOn) == 1) {
+        catalogues.setCatalogueFilterOn(true);
+        catalogues.setModuleFilterOn(true);
+    }
+}
+
+void TFormMain::showNotices(const std::vector<tvx::catalogue::Notice>& notices)
+{
+    QWidget* parent = isVisible() ? this : nullptr;
+    for (const tvx::catalogue::Notice& n : notices) {
+        const QString message = QString::fromStdString(n.text);
+        switch (n.kind) {
+        case tvx::catalogue::Notice::Kind::Information: context_->prompts().information(parent, message); break;
+        case tvx::catalogue::Notice::Kind::Warning: context_->prompts().warning(parent, message); break;
+        case tvx::catalogue::Notice::Kind::Error: context_->prompts().error(parent, message); break;
+        }
     }
 }
 
@@ -193,6 +225,7 @@ void TFormMain::buildMenus()
     saveDefaultData_->setCheckable(true);
     saveDefaultData_->setChecked(false);
     saveDefaultData_->setVisible(false);
+    connect(saveDefaultData_, &QAction::toggled, context_.get(), &AppContext::setSaveDefaultData);
     connect(addItem(program, "Import1", QStringLiteral("Import")), &QAction::triggered, this,
             &TFormMain::importFixtures);
 
@@ -333,7 +366,7 @@ void TFormMain::toggleModule(std::size_t index)
 
 void TFormMain::openModule(std::size_t index)
 {
-    const ModuleSpec& spec = moduleTable().at(index);
+    const ModuleSpec& entry = moduleTable().at(index);
     ModuleWindow* w = nullptr;
     try {
         w = factory_ ? factory_(index, *context_) : createModuleWindow(index, *context_);
@@ -343,12 +376,12 @@ void TFormMain::openModule(std::size_t index)
                 modules_[index] = nullptr;
         });
         w->show();
-        w->setWindowTitle(text(spec.caption));
+        w->setWindowTitle(text(entry.caption));
         w->raise();
         w->activateWindow();
     } catch (const std::exception& e) {
         context_->prompts().error(this, QStringLiteral("The window \"%1\" could not be opened.\n%2")
-                                            .arg(text(spec.caption), QString::fromLocal8Bit(e.what())));
+                                            .arg(text(entry.caption), QString::fromLocal8Bit(e.what())));
         if (w != nullptr) {
             modules_[index] = nullptr;
             w->hide();
@@ -499,12 +532,33 @@ void TFormMain::closeEvent(QCloseEvent* event)
 
 void TFormMain::saveAllDatabase()
 {
-    // The catalogues are not part of this build yet: nothing to write.
+    showNotices(context_->catalogues().SaveAllDatabase(context_->saveDefaultData()));
 }
 
 void TFormMain::importFixtures()
 {
-    // The catalogues are not part of this build yet: nothing to import into.
+    Prompts::FileDialog dialog;
+    dialog.caption = QStringLiteral("Import");
+    dialog.folder = context_->userDataFolder();
+    const QString file = context_->prompts().openFile(this, dialog);
+    if (file.isEmpty()) {
+        context_->prompts().information(this, QString::fromUtf8(tvx::catalogue::msg::CannotImport));
+        return;
+    }
+    const tvx::catalogue::ImportResult result = context_->catalogues().importFixtures(toFsPath(file));
+    if (!result.error.empty())
+        context_->prompts().error(this, QString::fromStdString(result.error));
+    // Imported fixtures live in the default catalogue: say where they end up.
+    QString done = result.added == 1 ? QStringLiteral("1 fixture was added to the default fixture catalogue.")
+                                     : QStringLiteral("%1 fixtures were added to the default fixture catalogue.")
+                                           .arg(qulonglong(result.added));
+    if (result.added > 0) {
+        done += context_->saveDefaultData()
+                    ? QStringLiteral("\nThey are written to \"DataFixture.dbd\" when the databases are next saved.")
+                    : QStringLiteral("\nThey are written to \"DataFixture.dbd\" only when \"Save Default Data\" is set "
+                                     "(double-click the toolbar to show it); otherwise they are gone when the program ends.");
+    }
+    context_->prompts().information(this, done);
 }
 
 void TFormMain::showAbout()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/CatalogueSet.h"
 #include "shell/ModuleTable.h"
 
 #include <QMainWindow>
@@ -89,9 +90,17 @@ private:
     void buildStatusBar();
     void buildTray();
     void loadSetupRecord();
+    void openCatalogues();
+    void showNotices(const std::vector<tvx::catalogue::Notice>& notices);
     void openModule(std::size_t index);
+public:
+    // "Save Databases Now": writes the catalogue files, telling the user of
+    // each one that could not be written.
     void saveAllDatabase();
+    // "Import": appends a table file to the default fixture catalogue.
     void importFixtures();
+
+private:
     void showAbout();
     void showDisclaimer();
     QList<QWidget*> openModuleWindows() const;

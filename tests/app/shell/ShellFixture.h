@@ -6,6 +6,7 @@
 #include "shell/TFormMain.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -26,10 +27,19 @@ struct ShellFixture {
         tvx::saveSetupFile(toFsPath(setupFile()), record);
     }
 
-    TFormMain& start()
+    // seedCatalogues: put empty default catalogue files in place, as an
+    // installed program has them, so the start asks nothing.
+    TFormMain& start(bool seedCatalogues = true)
     {
         QDir().mkpath(folder() + QStringLiteral("Data"));
         QDir().mkpath(folder() + QStringLiteral("Resources"));
+        if (seedCatalogues) {
+            for (const char* name : {"DataFixture.dbd", "DataManufacturer.dbd"}) {
+                QFile file(folder() + QStringLiteral("Data/") + QLatin1String(name));
+                if (!file.exists() && file.open(QIODevice::WriteOnly))
+                    file.close();
+            }
+        }
         main = std::make_unique<TFormMain>(folder(), prompts);
         main->show();
         return *main;

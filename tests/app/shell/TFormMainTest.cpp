@@ -38,7 +38,7 @@ private slots:
     void freshStartWritesZeroedSetupAndShowsDefaultDatabaseOn()
     {
         ShellFixture f;
-        TFormMain& main = f.start();
+        TFormMain& main = f.start(false);
         QCOMPARE(main.windowTitle(), QStringLiteral("Trovanex Voze 1.02 Build 1"));
         QFile file(f.setupFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -46,7 +46,11 @@ private slots:
         QCOMPARE(bytes.size(), 58376);
         QCOMPARE(bytes.count('\0'), 58376);
         QCOMPARE(main.findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text(), QStringLiteral("Default Database ON"));
-        QVERIFY(f.prompts.asked().isEmpty());
+        QCOMPARE(f.prompts.askedTexts(), QStringList({QStringLiteral("The default manufacturer File was not found"),
+                                                      QStringLiteral("The default Fixture File was not found")}));
+        for (const char* name : {"DataFixture.dbd", "DataFixtureUser.dbu", "DataManufacturer.dbd",
+                                 "DataManufacturerUser.dbu", "DataRoadCase.dbu"})
+            QVERIFY2(QFile::exists(f.folder() + QStringLiteral("Data/") + QLatin1String(name)), name);
     }
 
     void statusBarShowsDefaultDatabaseOff()
