@@ -1,7 +1,7 @@
 #include "shell/AppContext.h"
 
 #include "catalogue/DataSource.h"
-#include "catalogue/LocaleCollation.h"
+#include "common/TextOrder.h"
 #include "shell/FilePaths.h"
 
 #include <QDir>
@@ -13,7 +13,7 @@ AppContext::AppContext(const QString& startupFolder, Prompts& prompts, QObject* 
     userDataFolder_ = dataFolder();
     lastListFolder_ = startupFolder_;
     catalogues_ = std::make_unique<tvx::catalogue::CatalogueSet>(toFsPath(dataFolder()));
-    catalogues_->setTextCompare(localeTextCompare());
+    catalogues_->setTextOrder(tvx::systemTextOrder());
     dataSourceFixture_ = new DataSource(QStringLiteral("DataSourceFixture"), &catalogues_->TableFixtureMerge(), this);
     dataSourceManufacturer_ =
         new DataSource(QStringLiteral("DataSourceManufacturer"), &catalogues_->TableManufacturerMerge(), this);

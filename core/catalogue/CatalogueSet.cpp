@@ -40,18 +40,52 @@ RecordFilter manufacturerIs(const RecordTable& table, const std::string& text)
 }
 
 // Fills `target` with copies of the records of each source, in their current
-// order, as one bulk change.
-void refill(RecordTable& target, std::initializer_list<const RecordTable*> sources)
+// order, as one bulk change; `links` receive which copy belongs to which
+// source record.
+struct Source {
+    const RecordTable* table;
+    std::unordered_map<RecordId, RecordId>* links;
+};
+
+void refill(RecordTable& target, std::initializer_list<Source> sources)
 {
     BulkUpdate bulk(target);
     target.clear();
-    for (const RecordTable* source : sources) {
-        if (source == nullptr)
+    for (const Source& source : sources) {
+        if (source.links != nullptr)
+            source.links->clear();
+        if (source.table == nullptr)
             continue;
-        const FieldMapping mapping(*source, target);
-        for (const Record* r : source->recordsInOrder())
-            target.appendRecord(mapping.apply(*r));
+        const FieldMapping mapping(*source.table, target);
+        for (const Record* r : source.table->recordsInOrder()) {
+            const RecordId copy = target.appendRecord(mapping.apply(*r));
+            if (source.links != nullptr)
+                (*source.links)[r->id] = copy;
+        }
     }
+}
+
+// The record after `id` in the table's current order (filter ignored), 0 for none.
+RecordId successorOf(const RecordTable& table, RecordId id)
+{
+    const std::vector<const Record*> order = table.recordsInOrder();
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (order[i]->id == id)
+            return i + 1 < order.size() ? order[i + 1]->id : 0;
+    }
+    return 0;
+}
+
+RecordId firstOf(const RecordTable& table)
+{
+    const std::vector<const Record*> order = table.recordsInOrder();
+    return order.empty() ? 0 : order.front()->id;
+}
+
+RecordId linked(const std::unordered_map<RecordId, RecordId>& links, RecordId id)
+{
+    const auto it = links.find(id);
+    return it == links.end() ? 0 : it->second;
 }
 
 // Copies a damaged file aside before it is first written over: "<name>.bak",
@@ -94,27 +128,31 @@ CatalogueSet::~CatalogueSet() = default;
 
 void CatalogueSet::watch()
 {
-    auto fixtures = [this](const TableChange& c) {
-        if (loading_ == 0 &&
-            (c.kind == TableChange::Kind::RecordPosted || c.kind == TableChange::Kind::RecordDeleted))
-            UpdateMergeTable();
+    auto fixtures = [this](RecordTable& source) {
+        return [this, &source](const TableChange& c) {
+            if (c.kind == TableChange::Kind::Reset)
+                sourceOrderChanged_ = true; // a new sort, a load: copies may sit in another order
+            else if (loading_ == 0 &&
+                     (c.kind == TableChange::Kind::RecordPosted || c.kind == TableChange::Kind::RecordDeleted))
+                followFixtureChange(source, c);
+        };
     };
     auto manufacturers = [this](const TableChange& c) {
         if (loading_ == 0 &&
             (c.kind == TableChange::Kind::RecordPosted || c.kind == TableChange::Kind::RecordDeleted))
             UpdateManufacturerMerge();
     };
-    subscriptions_.push_back(fixture_->subscribe(fixtures));
-    subscriptions_.push_back(fixtureUser_->subscribe(fixtures));
+    subscriptions_.push_back(fixture_->subscribe(fixtures(*fixture_)));
+    subscriptions_.push_back(fixtureUser_->subscribe(fixtures(*fixtureUser_)));
     subscriptions_.push_back(manufacturer_->subscribe(manufacturers));
     subscriptions_.push_back(manufacturerUser_->subscribe(manufacturers));
 }
 
-void CatalogueSet::setTextCompare(const TextCompare& compare)
+void CatalogueSet::setTextOrder(const TextOrder& order)
 {
     for (RecordTable* t : {fixture_.get(), fixtureUser_.get(), fixtureMerge_.get(), fixtureMerge2_.get(),
                            manufacturer_.get(), manufacturerUser_.get(), manufacturerMerge_.get(), roadCase_.get()})
-        t->setTextCompare(compare);
+        t->setTextOrder(order);
 }
 
 void CatalogueSet::loadInto(RecordTable& table, const std::filesystem::path& file)
@@ -174,14 +212,66 @@ void CatalogueSet::setDefaultExcluded(bool excluded)
 void CatalogueSet::UpdateMergeTable()
 {
     const RecordTable* defaults = defaultExcluded_ ? nullptr : fixture_.get();
-    refill(*fixtureMerge_, {defaults, fixtureUser_.get()});
-    refill(*fixtureMerge2_, {defaults, fixtureUser_.get()});
+    RecordTable* merged[2] = {fixtureMerge_.get(), fixtureMerge2_.get()};
+    for (int m = 0; m < 2; ++m)
+        refill(*merged[m], {{defaults, &links_[m].fromDefault}, {fixtureUser_.get(), &links_[m].fromUser}});
+    mergedWithDefaults_ = !defaultExcluded_;
+    sourceOrderChanged_ = false;
+}
+
+bool CatalogueSet::mergesAreCurrent() const
+{
+    return mergedWithDefaults_ == !defaultExcluded_ && !sourceOrderChanged_;
+}
+
+// A rebuild copies the default records, then the user records, each in their
+// table's current order, and sorts the copies stably. The same result comes
+// from updating only the copy of the changed record, provided the copies stay
+// physically in that concatenated order: a changed record is placed just
+// before the copy of its successor in its own table.
+void CatalogueSet::followFixtureChange(RecordTable& source, const TableChange& change)
+{
+    if (!mergesAreCurrent()) {
+        UpdateMergeTable();
+        return;
+    }
+    const bool isDefault = &source == fixture_.get();
+    if (isDefault && defaultExcluded_)
+        return; // default records are not in the merged tables
+    RecordTable* merged[2] = {fixtureMerge_.get(), fixtureMerge2_.get()};
+    for (int m = 0; m < 2; ++m) {
+        auto& links = isDefault ? links_[m].fromDefault : links_[m].fromUser;
+        if (change.kind == TableChange::Kind::RecordDeleted) {
+            if (const RecordId copy = linked(links, change.id))
+                merged[m]->removeRecord(copy);
+            links.erase(change.id);
+            continue;
+        }
+        const auto row = source.rowOf(change.id);
+        const Record* record = nullptr;
+        if (row) {
+            record = &source.recordAt(*row);
+        } else {
+            // Hidden by the table's filter: find it among all records.
+            for (const Record& r : source.physicalRecords())
+                if (r.id == change.id)
+                    record = &r;
+        }
+        if (record == nullptr)
+            continue;
+        const RecordId next = successorOf(source, change.id);
+        RecordId before = next != 0 ? linked(links, next) : 0;
+        if (next == 0 && isDefault)
+            before = linked(links_[m].fromUser, firstOf(*fixtureUser_)); // default copies come first
+        links[change.id] =
+            merged[m]->putRecord(linked(links, change.id), FieldMapping(source, *merged[m]).apply(*record), before);
+    }
 }
 
 void CatalogueSet::UpdateManufacturerMerge()
 {
     const RecordTable* defaults = defaultExcluded_ ? nullptr : manufacturer_.get();
-    refill(*manufacturerMerge_, {defaults, manufacturerUser_.get()});
+    refill(*manufacturerMerge_, {{defaults, nullptr}, {manufacturerUser_.get(), nullptr}});
 }
 
 void CatalogueSet::setCatalogueFilterText(const std::string& manufacturer)

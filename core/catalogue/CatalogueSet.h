@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace tvx::catalogue {
@@ -52,7 +53,7 @@ public:
     const std::filesystem::path& dataFolder() const { return dataFolder_; }
 
     // Text order of every sort index (the app installs the locale's collation).
-    void setTextCompare(const TextCompare& compare);
+    void setTextOrder(const TextOrder& order);
 
     // Opens every file in start-up order (manufacturers, fixtures, road cases),
     // creating missing ones empty, and builds the merged tables. Returns what
@@ -95,6 +96,22 @@ private:
     void loadInto(RecordTable& table, const std::filesystem::path& file);
     bool saveTable(RecordTable& table, const char* fileName);
     void watch();
+    // Brings both merged fixture tables in step with one record of `source`
+    // (TableFixture or TableFixtureUser) that was posted or deleted.
+    void followFixtureChange(RecordTable& source, const TableChange& change);
+    bool mergesAreCurrent() const;
+
+    // Which merged record copies which source record, per merged table:
+    // [0] TableFixtureMerge, [1] TableFixtureMerge2.
+    struct MergeLinks {
+        std::unordered_map<RecordId, RecordId> fromDefault;
+        std::unordered_map<RecordId, RecordId> fromUser;
+    };
+    MergeLinks links_[2];
+    // Set by a full rebuild; a change of the default setting or of a source
+    // table's order since then makes the next change rebuild in full.
+    bool mergedWithDefaults_ = true;
+    bool sourceOrderChanged_ = false;
 
     std::filesystem::path dataFolder_;
     std::unique_ptr<RecordTable> fixture_, fixtureUser_, fixtureMerge_, fixtureMerge2_;

@@ -221,6 +221,30 @@ void RecordTable::sortIndices(std::vector<std::uint32_t>& indices) const
         std::uint32_t index;
         std::uint32_t kind; // Value index: 0 empty, 1 text
     };
+    if (textSortKey_) {
+        // One collation key per row, then plain byte comparisons.
+        struct Keyed {
+            std::string key;
+            std::uint32_t index;
+            std::uint32_t kind;
+        };
+        std::vector<Keyed> keyed;
+        keyed.reserve(indices.size());
+        for (const std::uint32_t i : indices) {
+            const Value& v = records_[i].values[f];
+            const auto* text = std::get_if<std::string>(&v);
+            keyed.push_back({text ? textSortKey_(*text) : std::string(), i, static_cast<std::uint32_t>(v.index())});
+        }
+        std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+            int c = threeWay(a.kind, b.kind);
+            if (c == 0 && a.kind == 1)
+                c = threeWay(a.key.compare(b.key), 0);
+            return ascending ? c < 0 : c > 0;
+        });
+        for (std::size_t k = 0; k < keyed.size(); ++k)
+            indices[k] = keyed[k].index;
+        return;
+    }
     std::vector<Key> keys;
     keys.reserve(indices.size());
     for (const std::uint32_t i : indices) {
@@ -685,8 +709,14 @@ void RecordTable::clearSort()
 
 void RecordTable::setTextCompare(TextCompare compare)
 {
+    setTextOrder({std::move(compare), {}});
+}
+
+void RecordTable::setTextOrder(TextOrder order)
+{
     autoPost();
-    textCompare_ = std::move(compare);
+    textCompare_ = std::move(order.compare);
+    textSortKey_ = std::move(order.sortKey);
     markDirty();
     notifyReset();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextOrder.h"
 #include "table/Field.h"
 #include "table/FieldMapping.h"
 #include "table/TableChange.h"
@@ -19,9 +20,9 @@ namespace tvx {
 enum class SortDirection { Ascending, Descending };
 enum class TableState { Browse, Edit, Insert };
 
-// Text comparison of the sort index: <0, 0, >0 like strcmp. The default is
-// byte order, which for UTF-8 is code-point order.
-using TextCompare = std::function<int(std::string_view, std::string_view)>;
+// Text comparison of the sort index (TextCompare, TextSortKey): see
+// common/TextOrder.h. The default is byte order, which for UTF-8 is
+// code-point order.
 using RecordFilter = std::function<bool(const Record&)>;
 // Fills the calculated fields of a record from its stored fields.
 using RecordCalculator = std::function<void(Record&)>;
@@ -112,6 +113,16 @@ public:
     // touching the current record or the edit buffer. Returns the new id.
     RecordId appendRecord(Record record);
 
+    // Keeps a table in step with another one record at a time (the merged
+    // catalogues): stores `record`'s values as the record `id` (a new record
+    // when id is 0 or unknown) and places it physically just before the
+    // record `beforeId` (0: at the physical end). Validates like
+    // appendRecord, keeps the cursor on its record and notifies
+    // RecordPosted. Returns the record's id.
+    RecordId putRecord(RecordId id, Record record, RecordId beforeId);
+    // Removes the record `id` wherever it is; false when there is none.
+    bool removeRecord(RecordId id);
+
     // --- calculated fields
     void setCalculator(RecordCalculator calculator) { calculator_ = std::move(calculator); }
     void recalculateAll();
@@ -127,6 +138,8 @@ public:
     SortDirection sortDirection() const { return sortDirection_; }
     // Empty function: byte order.
     void setTextCompare(TextCompare compare);
+    // The comparison and its sort key (which must agree).
+    void setTextOrder(TextOrder order);
 
     // --- filter: rows are the records passing the predicate while filtered
     void setFilter(RecordFilter filter);
@@ -182,6 +195,7 @@ private:
     std::optional<std::size_t> sortField_;
     SortDirection sortDirection_ = SortDirection::Ascending;
     TextCompare textCompare_;
+    TextSortKey textSortKey_;
     RecordFilter filter_;
     bool filtered_ = false;
     RecordCalculator calculator_;
