@@ -1,5 +1,7 @@
 #include "shell/ModuleFactories.h"
 
+#include "electrical/TFormElectricalBasicFormula.h"
+#include "electrical/TFormElectricalPhaseLoad.h"
 #include "shell/ModuleTable.h"
 #include "shell/PlaceholderModuleWindow.h"
 #include "shell/TFormPreference.h"
@@ -9,7 +11,12 @@
 ModuleWindow* createModuleWindow(std::size_t index, AppContext& context)
 {
     const ModuleSpec& entry = moduleTable().at(index);
-    if (std::strcmp(entry.windowClass, "TFormPreference") == 0)
+    const auto is = [&entry](const char* windowClass) { return std::strcmp(entry.windowClass, windowClass) == 0; };
+    if (is("TFormPreference"))
         return new TFormPreference(context);
+    if (is("TFormElectricalBasicFormula"))
+        return new TFormElectricalBasicFormula(context);
+    if (is("TFormElectricalPhaseLoad"))
+        return new TFormElectricalPhaseLoad(context);
     return new PlaceholderModuleWindow(context, QString::fromLatin1(entry.windowClass));
 }

@@ -1,0 +1,6 @@
+#include "electrical/TFormElectricalBasicFormula.h"
+
+TFormElectricalBasicFormula::TFormElectricalBasicFormula(AppContext& context, QWidget* parent) : ModuleWindow(context, parent)
+{
+    setObjectName(QStringLiteral("FormElectricalBasicFormula"));
+}

@@ -1,0 +1,6 @@
+#include "electrical/TFormElectricalPhaseLoad.h"
+
+TFormElectricalPhaseLoad::TFormElectricalPhaseLoad(AppContext& context, QWidget* parent) : ModuleWindow(context, parent)
+{
+    setObjectName(QStringLiteral("FormElectricalPhaseLoad"));
+}
