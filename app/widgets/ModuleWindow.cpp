@@ -20,8 +20,18 @@ bool ModuleWindow::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
+void ModuleWindow::setOpenPreview(QWidget* preview)
+{
+    preview_ = preview;
+    if (preview == nullptr && closedUnderPreview_)
+        deleteLater();
+}
+
 void ModuleWindow::closeEvent(QCloseEvent* event)
 {
+    // The preview goes first, so the module is never closed under it.
+    if (preview_)
+        preview_->close();
     if (!canClose()) {
         event->ignore();
         return;
@@ -30,6 +40,12 @@ void ModuleWindow::closeEvent(QCloseEvent* event)
     if (!firstActivation_)
         storeValues();
     event->accept();
+    // The print call that opened the preview is still on the stack: delete
+    // the window when it clears the preview, not in the preview's event loop.
+    if (preview_) {
+        closedUnderPreview_ = true;
+        setAttribute(Qt::WA_DeleteOnClose, false);
+    }
     emit closed();
 }
 

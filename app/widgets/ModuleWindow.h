@@ -3,6 +3,7 @@
 #include "setup/SetupLayout.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class AppContext;
 
@@ -18,6 +19,15 @@ public:
 
     // True once the first activation ran.
     bool activatedOnce() const { return !firstActivation_; }
+
+    // The print preview open over this window (showReportPreview sets it while
+    // the preview runs and clears it afterwards). Closing the window closes
+    // the preview first; the window then closes normally but is deleted only
+    // once the preview is cleared, so the print code below it can unwind.
+    void setOpenPreview(QWidget* preview);
+    QWidget* openPreview() const { return preview_.data(); }
+    // The window was closed while its preview was open.
+    bool closedUnderPreview() const { return closedUnderPreview_; }
 
 signals:
     // The window accepted its close and is about to be deleted.
@@ -42,4 +52,6 @@ protected:
 private:
     AppContext& context_;
     bool firstActivation_ = true;
+    QPointer<QWidget> preview_;
+    bool closedUnderPreview_ = false;
 };
