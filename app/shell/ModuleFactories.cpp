@@ -1,5 +1,6 @@
 #include "shell/ModuleFactories.h"
 
+#include "converter/TFormGeneralConverter.h"
 #include "electrical/TFormElectricalBasicFormula.h"
 #include "electrical/TFormElectricalPhaseLoad.h"
 #include "shell/ModuleTable.h"
@@ -18,5 +19,7 @@ ModuleWindow* createModuleWindow(std::size_t index, AppContext& context)
         return new TFormElectricalBasicFormula(context);
     if (is("TFormElectricalPhaseLoad"))
         return new TFormElectricalPhaseLoad(context);
+    if (is("TFormGeneralConverter"))
+        return new TFormGeneralConverter(context);
     return new PlaceholderModuleWindow(context, QString::fromLatin1(entry.windowClass));
 }
