@@ -155,21 +155,7 @@ void TFormGeneralConverter::buildMenus()
                                     [this, value]() { setFormat(value); });
     }
 
-    // The edit commands act on the focused box.
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
-    edit->setObjectName(QStringLiteral("Edit1"));
-    add(edit, QStringLiteral("Copy1"), QStringLiteral("&Copy"), QKeySequence::Copy, [this]() {
-        if (QLineEdit* e = focusedEdit())
-            e->copy();
-    });
-    add(edit, QStringLiteral("Paste1"), QStringLiteral("&Paste"), QKeySequence::Paste, [this]() {
-        if (QLineEdit* e = focusedEdit())
-            e->paste();
-    });
-    add(edit, QStringLiteral("Cut1"), QStringLiteral("Cu&t"), QKeySequence::Cut, [this]() {
-        if (QLineEdit* e = focusedEdit())
-            e->cut();
-    });
+    addEditMenu();
 
     QAction* calculator = menuBar()->addAction(QStringLiteral("Calculator..."));
     calculator->setObjectName(QStringLiteral("Calculator1"));
@@ -195,11 +181,6 @@ void TFormGeneralConverter::buildStatusBar()
     precisionPanel_ = panel(QStringLiteral("StatusBar1Panel1"), QStringLiteral("Precision: 15"), 0);
     formatPanel_ = panel(QStringLiteral("StatusBar1Panel2"), QStringLiteral("Format: Exponent"), 0);
     panel(QStringLiteral("StatusBar1Panel3"), QString(), 1);
-}
-
-QLineEdit* TFormGeneralConverter::focusedEdit() const
-{
-    return qobject_cast<QLineEdit*>(focusWidget());
 }
 
 QString TFormGeneralConverter::findDesktopCalculator()

@@ -44,7 +44,6 @@ private:
     void buildMenus();
     void buildStatusBar();
     ConverterGroup* group(tvx::converter::Category category) const;
-    QLineEdit* focusedEdit() const;
 
     void loadSetup();
     void saveSetup();

@@ -213,29 +213,7 @@ void TFormElectricalBasicFormula::buildMenus()
     add(action, "Close1", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12),
         &TFormElectricalBasicFormula::Close1Click);
 
-    // The edit commands act on the focused field; a result field can only be
-    // copied from.
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
-    edit->setObjectName(QStringLiteral("Edit1"));
-    add(edit, "Copy1", QStringLiteral("&Copy"), QKeySequence::Copy, [this]() {
-        if (QLineEdit* e = focusedEdit())
-            e->copy();
-    });
-    add(edit, "Paste1", QStringLiteral("&Paste"), QKeySequence::Paste, [this]() {
-        if (QLineEdit* e = focusedEdit(); e && !e->isReadOnly())
-            e->paste();
-    });
-    add(edit, "Cut1", QStringLiteral("Cu&t"), QKeySequence::Cut, [this]() {
-        if (QLineEdit* e = focusedEdit(); e && !e->isReadOnly())
-            e->cut();
-        else if (e)
-            e->copy();
-    });
-}
-
-QLineEdit* TFormElectricalBasicFormula::focusedEdit() const
-{
-    return qobject_cast<QLineEdit*>(focusWidget());
+    addEditMenu();
 }
 
 tvx::electrical::BasicLawInputs TFormElectricalBasicFormula::inputTexts() const

@@ -45,7 +45,6 @@ private:
     // Shows a readable input with at most two decimals, trailing zeros trimmed.
     void tidyInput(NumberEdit* edit);
     // The focused line edit of this window, for the Edit menu.
-    QLineEdit* focusedEdit() const;
 
     std::array<NumberEdit*, tvx::electrical::BasicLawInputCount> inputs_{};
     std::array<QLineEdit*, tvx::electrical::BasicLawFormulaCount> results_{};

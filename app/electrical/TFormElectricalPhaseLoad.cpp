@@ -103,36 +103,7 @@ void TFormElectricalPhaseLoad::buildMenus()
     add(action, "Close1", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12),
         &TFormElectricalPhaseLoad::Close1Click);
 
-    // The edit commands act on the focused field; a read-only field can only
-    // be copied from.
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
-    edit->setObjectName(QStringLiteral("Edit1"));
-    add(edit, "Copy1", QStringLiteral("&Copy"), QKeySequence::Copy, [this]() {
-        if (QLineEdit* e = focusedEdit())
-            e->copy();
-    });
-    add(edit, "Paste1", QStringLiteral("&Paste"), QKeySequence::Paste, [this]() {
-        if (QLineEdit* e = focusedEdit(); e && !e->isReadOnly())
-            e->paste();
-    });
-    add(edit, "Cut1", QStringLiteral("Cu&t"), QKeySequence::Cut, [this]() {
-        if (QLineEdit* e = focusedEdit(); e && !e->isReadOnly())
-            e->cut();
-        else if (e)
-            e->copy();
-    });
-}
-
-QLineEdit* TFormElectricalPhaseLoad::focusedEdit() const
-{
-    QWidget* w = focusWidget();
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
-        return edit;
-    if (auto* combo = qobject_cast<QComboBox*>(w))
-        return combo->lineEdit();
-    if (auto* spin = qobject_cast<QAbstractSpinBox*>(w))
-        return spin->findChild<QLineEdit*>();
-    return nullptr;
+    addEditMenu();
 }
 
 void TFormElectricalPhaseLoad::PagePhaseChange(int index)

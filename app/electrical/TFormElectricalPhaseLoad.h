@@ -37,7 +37,6 @@ protected:
 private:
     void buildMenus();
     void PagePhaseChange(int index);
-    QLineEdit* focusedEdit() const;
 
     QTabWidget* pages_ = nullptr;
     PhaseLoadPage* single_ = nullptr;

@@ -4,7 +4,13 @@
 #include "shell/AppContext.h"
 
 #include <QCloseEvent>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 
 ModuleWindow::ModuleWindow(AppContext& context, QWidget* parent) : QMainWindow(parent), context_(context)
 {
@@ -80,4 +86,44 @@ void ModuleWindow::storeGeometryBlock(tvx::setup::GeometryAt at)
     g.top = y();
     g.left = x();
     tvx::storeGeometry(context_.setup(), at, g);
+}
+
+QLineEdit* ModuleWindow::focusedEdit() const
+{
+    QWidget* w = focusWidget();
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return edit;
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return combo->lineEdit();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(w))
+        return spin->findChild<QLineEdit*>();
+    return nullptr;
+}
+
+QMenu* ModuleWindow::addEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    edit->setObjectName(QStringLiteral("Edit1"));
+    const auto add = [this, edit](const char* name, const QString& caption, QKeySequence::StandardKey keys,
+                                  auto apply) {
+        QAction* a = edit->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, [this, apply]() {
+            if (QLineEdit* e = focusedEdit())
+                apply(e);
+        });
+    };
+    add("Copy1", QStringLiteral("&Copy"), QKeySequence::Copy, [](QLineEdit* e) { e->copy(); });
+    add("Paste1", QStringLiteral("&Paste"), QKeySequence::Paste, [](QLineEdit* e) {
+        if (!e->isReadOnly())
+            e->paste();
+    });
+    add("Cut1", QStringLiteral("Cu&t"), QKeySequence::Cut, [](QLineEdit* e) {
+        if (e->isReadOnly())
+            e->copy();
+        else
+            e->cut();
+    });
+    return edit;
 }

@@ -3,6 +3,9 @@
 #include "setup/SetupLayout.h"
 
 #include <QMainWindow>
+
+class QLineEdit;
+class QMenu;
 #include <QPointer>
 
 class AppContext;
@@ -33,7 +36,16 @@ signals:
     // The window accepted its close and is about to be deleted.
     void closed();
 
+public:
+    // The line edit the Edit menu acts on: the focused edit field, or the
+    // edit part of a focused combo or spin box.
+    QLineEdit* focusedEdit() const;
+
 protected:
+    // Adds the "Edit" menu (Copy, Paste, Cut) that every module window has;
+    // a read-only field can only be copied from.
+    QMenu* addEditMenu();
+
     // Restore geometry and last inputs; called once, on the first activation.
     virtual void firstActivate() {}
     // Store the window's values into the setup record; called when it closes.
