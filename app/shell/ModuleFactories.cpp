@@ -3,6 +3,7 @@
 #include "converter/TFormGeneralConverter.h"
 #include "electrical/TFormElectricalBasicFormula.h"
 #include "electrical/TFormElectricalPhaseLoad.h"
+#include "photometric/TFormPhotometric.h"
 #include "shell/ModuleTable.h"
 #include "shell/PlaceholderModuleWindow.h"
 #include "shell/TFormPreference.h"
@@ -21,5 +22,7 @@ ModuleWindow* createModuleWindow(std::size_t index, AppContext& context)
         return new TFormElectricalPhaseLoad(context);
     if (is("TFormGeneralConverter"))
         return new TFormGeneralConverter(context);
+    if (is("TFormPhotometric"))
+        return new TFormPhotometric(context);
     return new PlaceholderModuleWindow(context, QString::fromLatin1(entry.windowClass));
 }
