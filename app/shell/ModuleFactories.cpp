@@ -2,6 +2,7 @@
 
 #include "converter/TFormGeneralConverter.h"
 #include "electrical/TFormElectricalBasicFormula.h"
+#include "electrical/TFormElectricalLoadList.h"
 #include "electrical/TFormElectricalPhaseLoad.h"
 #include "photometric/TFormPhotometric.h"
 #include "shell/ModuleTable.h"
@@ -18,6 +19,8 @@ ModuleWindow* createModuleWindow(std::size_t index, AppContext& context)
         return new TFormPreference(context);
     if (is("TFormElectricalBasicFormula"))
         return new TFormElectricalBasicFormula(context);
+    if (is("TFormElectricalLoadList"))
+        return new TFormElectricalLoadList(context);
     if (is("TFormElectricalPhaseLoad"))
         return new TFormElectricalPhaseLoad(context);
     if (is("TFormGeneralConverter"))
