@@ -9,6 +9,7 @@
 #include "shell/ModuleFactories.h"
 #include "shell/Prompts.h"
 #include "widgets/ModuleWindow.h"
+#include "widgets/ScreenFit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -300,7 +301,7 @@ void TFormMain::SetupLoad()
     const tvx::SetupRecord& s = context_->setup();
     context_->setLastListFolder(QString::fromStdString(s.get(tvx::setup::LastListFolder)));
     context_->setConverterFormat(s.get(tvx::setup::ConverterPrecisionShell), s.get(tvx::setup::ConverterDigitsShell));
-    move(s.get(tvx::setup::ToolbarLeft), s.get(tvx::setup::ToolbarTop));
+    move(positionOnScreen({s.get(tvx::setup::ToolbarLeft), s.get(tvx::setup::ToolbarTop)}, size()));
 }
 
 void TFormMain::SetupSave()

@@ -2,6 +2,7 @@
 
 #include "setup/WindowGeometry.h"
 #include "shell/AppContext.h"
+#include "widgets/ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QAbstractSpinBox>
@@ -63,13 +64,13 @@ void ModuleWindow::restoreGeometryBlock(tvx::setup::GeometryAt at)
         frame.setHeight(*r.height);
     if (r.width)
         frame.setWidth(*r.width);
-    resize(frame.size());
+    resize(sizeOnScreen(frame.size()));
     QPoint pos = this->pos();
     if (r.left)
         pos.setX(*r.left);
     if (r.top)
         pos.setY(*r.top);
-    move(pos);
+    move(positionOnScreen(pos, size()));
     if (r.maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
