@@ -4,6 +4,8 @@
 #include "electrical/TFormElectricalBasicFormula.h"
 #include "electrical/TFormElectricalLoadList.h"
 #include "electrical/TFormElectricalPhaseLoad.h"
+#include "electrical/TFormElectricalVoltageDrop.h"
+#include "electrical/TFormResistanceColorCode.h"
 #include "photometric/TFormPhotometric.h"
 #include "shell/ModuleTable.h"
 #include "shell/PlaceholderModuleWindow.h"
@@ -23,9 +25,13 @@ ModuleWindow* createModuleWindow(std::size_t index, AppContext& context)
         return new TFormElectricalLoadList(context);
     if (is("TFormElectricalPhaseLoad"))
         return new TFormElectricalPhaseLoad(context);
+    if (is("TFormElectricalVoltageDrop"))
+        return new TFormElectricalVoltageDrop(context);
     if (is("TFormGeneralConverter"))
         return new TFormGeneralConverter(context);
     if (is("TFormPhotometric"))
         return new TFormPhotometric(context);
+    if (is("TFormResistanceColorCode"))
+        return new TFormResistanceColorCode(context);
     return new PlaceholderModuleWindow(context, QString::fromLatin1(entry.windowClass));
 }
