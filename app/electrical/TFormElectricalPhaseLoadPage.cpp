@@ -185,7 +185,7 @@ void PhaseLoadPage::build()
     grid->addWidget(rule(this), 4, 0, 1, 11);
 
     // ---- loads and branch currents
-    struct LoadSpec {
+    struct LoadConnection {
         const char* connection;
         const char* suffix;
         const char* hint;
@@ -195,20 +195,20 @@ void PhaseLoadPage::build()
     static constexpr const char* hintXY = "Enter the load in KVA between Phase X and Y";
     static constexpr const char* hintYZ = "Enter the load in KVA between Phase Y and Z";
     static constexpr const char* hintZX = "Enter the load in KVA between Phase Z and X";
-    const std::vector<LoadSpec> singleLoads = {{"X-N", "XN", hintXN}, {"Y-N", "YN", hintYN}, {"X-Y", "XY", hintXY}};
+    const std::vector<LoadConnection> singleLoads = {{"X-N", "XN", hintXN}, {"Y-N", "YN", hintYN}, {"X-Y", "XY", hintXY}};
     // The phase-neutral fields of the three-phase page repeat the three
     // phase-phase hints in their order.
-    const std::vector<LoadSpec> threeLoads = {{"X-Y", "XY", hintXY}, {"Y-Z", "YZ", hintYZ}, {"Z-X", "ZX", hintZX},
+    const std::vector<LoadConnection> threeLoads = {{"X-Y", "XY", hintXY}, {"Y-Z", "YZ", hintYZ}, {"Z-X", "ZX", hintZX},
                                               {"X-N", "XN", hintXY}, {"Y-N", "YN", hintYZ}, {"Z-N", "ZN", hintZX}};
     const int firstRow = 5;
     int row = firstRow;
-    for (const LoadSpec& spec : single ? singleLoads : threeLoads) {
+    for (const LoadConnection& entry : single ? singleLoads : threeLoads) {
         LoadRow load;
-        load.load = numberField(this, name(QStringLiteral("EditLoadKVA_") + QLatin1String(spec.suffix)),
-                                QString::fromLatin1(spec.hint));
-        load.amps = resultField(this, name(QStringLiteral("EditAmps") + QLatin1String(spec.suffix)));
+        load.load = numberField(this, name(QStringLiteral("EditLoadKVA_") + QLatin1String(entry.suffix)),
+                                QString::fromLatin1(entry.hint));
+        load.amps = resultField(this, name(QStringLiteral("EditAmps") + QLatin1String(entry.suffix)));
         grid->addWidget(caption(this, QStringLiteral("Load kVA:"), load.load), row, 0);
-        grid->addWidget(caption(this, QString::fromLatin1(spec.connection)), row, 1);
+        grid->addWidget(caption(this, QString::fromLatin1(entry.connection)), row, 1);
         grid->addWidget(load.load, row, 2);
         grid->addWidget(caption(this, QStringLiteral("Amps:")), row, 3);
         grid->addWidget(load.amps, row, 4);

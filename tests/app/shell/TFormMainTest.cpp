@@ -21,7 +21,7 @@ std::size_t indexOf(const char* windowClass)
 
 // A module window that refuses to close, as a list window does when its
 // "save the list?" question is cancelled.
-class StubbornWindow : public ModuleWindow {
+class ListKeepingWindow : public ModuleWindow {
 public:
     using ModuleWindow::ModuleWindow;
     bool allowClose = false;
@@ -218,18 +218,18 @@ private slots:
     {
         ShellFixture f;
         TFormMain& main = f.start();
-        StubbornWindow* stubborn = nullptr;
-        main.setModuleFactory([&stubborn](std::size_t, AppContext& context) {
-            stubborn = new StubbornWindow(context);
-            return stubborn;
+        ListKeepingWindow* keeper = nullptr;
+        main.setModuleFactory([&keeper](std::size_t, AppContext& context) {
+            keeper = new ListKeepingWindow(context);
+            return keeper;
         });
         const std::size_t list = indexOf("TFormElectricalLoadList");
         main.toggleModule(list);
         QVERIFY(!main.close());
-        QCOMPARE(main.moduleWindow(list), stubborn);
+        QCOMPARE(main.moduleWindow(list), keeper);
         QCOMPARE(f.savedSetup().get(tvx::setup::SaveMarker), 0);
 
-        stubborn->allowClose = true;
+        keeper->allowClose = true;
         QVERIFY(main.close());
         QCOMPARE(f.savedSetup().get(tvx::setup::SaveMarker), 1);
     }
