@@ -65,8 +65,7 @@ TFormGeneralConverter::TFormGeneralConverter(AppContext& context, QWidget* paren
       startProgram_([](const QString& program) { return QProcess::startDetached(program, {}); })
 {
     setObjectName(QStringLiteral("FormGeneralConverter"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    useFixedCalculatorFrame();
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -87,13 +86,7 @@ TFormGeneralConverter::TFormGeneralConverter(AppContext& context, QWidget* paren
     buildStatusBar();
     showDisplaySettings();
 
-    adjustSize();
-    setFixedSize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    fixSizeAndCentre();
 }
 
 ConverterGroup* TFormGeneralConverter::group(Category category) const
@@ -103,25 +96,12 @@ ConverterGroup* TFormGeneralConverter::group(Category category) const
 
 void TFormGeneralConverter::buildMenus()
 {
-    const auto add = [this](QMenu* menu, const QString& name, const QString& caption, const QKeySequence& keys,
-                            auto slot) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        a->setShortcut(keys);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-
-    QMenu* action = menuBar()->addMenu(QStringLiteral("Action"));
-    action->setObjectName(QStringLiteral("Action1"));
-    add(action, QStringLiteral("Clear1"), QStringLiteral("&Clear All Fields"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
-        &TFormGeneralConverter::Clear1Click);
+    QMenu* action = addMenu(QStringLiteral("Action"), QStringLiteral("Action1"));
+    addClearAllItem(action, [this]() { Clear1Click(); });
     action->addSeparator();
-    add(action, QStringLiteral("Close1"), QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12),
-        &TFormGeneralConverter::Close1Click);
+    addExitItem(action);
 
-    QMenu* format = menuBar()->addMenu(QStringLiteral("Format"));
-    format->setObjectName(QStringLiteral("Format1"));
+    QMenu* format = addMenu(QStringLiteral("Format"), QStringLiteral("Format1"));
     const auto radioMenu = [&](const QString& caption, const QString& name) {
         QMenu* menu = format->addMenu(caption);
         menu->setObjectName(name);
@@ -131,7 +111,7 @@ void TFormGeneralConverter::buildMenus()
     };
     const auto radioItem = [&](std::pair<QMenu*, QActionGroup*> radio, const QString& caption, const QString& name,
                                auto slot) {
-        QAction* a = add(radio.first, name, caption, QKeySequence(), slot);
+        QAction* a = addMenuItem(radio.first, name, caption, QKeySequence(), slot);
         a->setCheckable(true);
         radio.second->addAction(a);
         return a;

@@ -53,8 +53,7 @@ TFormElectricalBasicFormula::TFormElectricalBasicFormula(AppContext& context, QW
     : ModuleWindow(context, parent)
 {
     setObjectName(QStringLiteral("FormElectricalBasicFormula"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    useFixedCalculatorFrame();
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -97,13 +96,7 @@ TFormElectricalBasicFormula::TFormElectricalBasicFormula(AppContext& context, QW
 
     buildMenus();
 
-    adjustSize();
-    setFixedSize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    fixSizeAndCentre();
 }
 
 QWidget* TFormElectricalBasicFormula::buildGroup(const QString& group, const QString& titleName, const QString& title)
@@ -195,23 +188,11 @@ QWidget* TFormElectricalBasicFormula::buildGroup(const QString& group, const QSt
 
 void TFormElectricalBasicFormula::buildMenus()
 {
-    QMenu* action = menuBar()->addMenu(QStringLiteral("Action"));
-    action->setObjectName(QStringLiteral("Action1"));
-    const auto add = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys,
-                            auto slot) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(QLatin1String(name));
-        a->setShortcut(keys);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    add(action, "Clear1", QStringLiteral("&Clear All Fields"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
-        &TFormElectricalBasicFormula::Clear1Click);
-    add(action, "Print1", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
-        &TFormElectricalBasicFormula::Print1Click);
+    QMenu* action = addMenu(QStringLiteral("Action"), QStringLiteral("Action1"));
+    addClearAllItem(action, [this]() { Clear1Click(); });
+    addPrintItem(action, [this]() { Print1Click(); });
     action->addSeparator();
-    add(action, "Close1", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12),
-        &TFormElectricalBasicFormula::Close1Click);
+    addExitItem(action);
 
     addEditMenu();
 }

@@ -358,49 +358,39 @@ void TFormElectricalLoadList::buildEditRow(QWidget* panel)
 
 void TFormElectricalLoadList::buildMenus()
 {
-    const auto add = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys,
-                            auto slot) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(QLatin1String(name));
-        a->setShortcut(keys);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
     using W = TFormElectricalLoadList;
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File1"));
-    add(file, "Open1", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &W::ElecL_OpenClick);
-    add(file, "Save1", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &W::ElecL_SaveClick);
-    add(file, "Export1", QStringLiteral("E&xport"), QKeySequence(Qt::CTRL | Qt::Key_E), &W::Export1Click);
+    QMenu* file = addMenu(QStringLiteral("&File"), QStringLiteral("File1"));
+    addMenuItem(file, "Open1", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &W::ElecL_OpenClick);
+    addMenuItem(file, "Save1", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &W::ElecL_SaveClick);
+    addMenuItem(file, "Export1", QStringLiteral("E&xport"), QKeySequence(Qt::CTRL | Qt::Key_E), &W::Export1Click);
     file->addSeparator();
-    add(file, "PrintPreview1", QStringLiteral("Print Pre&view"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P),
+    addMenuItem(file, "PrintPreview1", QStringLiteral("Print Pre&view"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P),
         &W::ElecL_PrintClick);
-    add(file, "Print1", QStringLiteral("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), &W::ElecL_PrintClick);
+    addMenuItem(file, "Print1", QStringLiteral("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), &W::ElecL_PrintClick);
     file->addSeparator();
-    add(file, "Exit1", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12), [this]() { close(); });
+    addMenuItem(file, "Exit1", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12), [this]() { close(); });
 
     QMenu* edit = addEditMenu();
     edit->addSeparator();
-    add(edit, "SelectAll1", QStringLiteral("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A),
+    addMenuItem(edit, "SelectAll1", QStringLiteral("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A),
         [this]() { grid_->selectAll(); });
-    add(edit, "DeSelectAll1", QStringLiteral("De-Select All"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A),
+    addMenuItem(edit, "DeSelectAll1", QStringLiteral("De-Select All"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A),
         [this]() { grid_->deselectAll(); });
 
-    QMenu* action = menuBar()->addMenu(QStringLiteral("&Action"));
-    action->setObjectName(QStringLiteral("Action1"));
-    add(action, "Add1", QStringLiteral("&Add"), QKeySequence(Qt::CTRL | Qt::Key_Insert), &W::ElecL_AddClick);
-    add(action, "AddMultiple1", QStringLiteral("Add &Multiple"), QKeySequence(Qt::CTRL | Qt::Key_M),
+    QMenu* action = addMenu(QStringLiteral("&Action"), QStringLiteral("Action1"));
+    addMenuItem(action, "Add1", QStringLiteral("&Add"), QKeySequence(Qt::CTRL | Qt::Key_Insert), &W::ElecL_AddClick);
+    addMenuItem(action, "AddMultiple1", QStringLiteral("Add &Multiple"), QKeySequence(Qt::CTRL | Qt::Key_M),
         &W::ButtonAddMultipleClick);
-    add(action, "DeleteRow1", QStringLiteral("Delete &Row"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
+    addMenuItem(action, "DeleteRow1", QStringLiteral("Delete &Row"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
         &W::ElecL_ClearLineClick);
-    add(action, "ClearList1", QStringLiteral("Clear &List"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Delete),
+    addMenuItem(action, "ClearList1", QStringLiteral("Clear &List"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Delete),
         &W::ElecL_ClearListClick);
-    add(action, "DuplicateCurrentRecord1", QStringLiteral("Duplicate Current &Record"),
+    addMenuItem(action, "DuplicateCurrentRecord1", QStringLiteral("Duplicate Current &Record"),
         QKeySequence(Qt::CTRL | Qt::Key_R), &W::CopyRecord1Click);
     action->addSeparator();
-    add(action, "BalancePerPhases1", QStringLiteral("Balance Per &Phases"), QKeySequence(Qt::CTRL | Qt::Key_F2),
+    addMenuItem(action, "BalancePerPhases1", QStringLiteral("Balance Per &Phases"), QKeySequence(Qt::CTRL | Qt::Key_F2),
         &W::Button_BalancePhasesPerPhasesClick);
-    add(action, "BalancePerDevice1", QStringLiteral("Balance Per &Device"), QKeySequence(Qt::CTRL | Qt::Key_F3),
+    addMenuItem(action, "BalancePerDevice1", QStringLiteral("Balance Per &Device"), QKeySequence(Qt::CTRL | Qt::Key_F3),
         &W::Button_BalancePhasesPerFixtureClick);
 }
 

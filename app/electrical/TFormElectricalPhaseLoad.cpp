@@ -85,23 +85,11 @@ TFormElectricalPhaseLoad::TFormElectricalPhaseLoad(AppContext& context, QWidget*
 
 void TFormElectricalPhaseLoad::buildMenus()
 {
-    const auto add = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys,
-                            auto slot) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(QLatin1String(name));
-        a->setShortcut(keys);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    QMenu* action = menuBar()->addMenu(QStringLiteral("Action"));
-    action->setObjectName(QStringLiteral("Action1"));
-    add(action, "Print1", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
-        &TFormElectricalPhaseLoad::Print1Click);
-    add(action, "Clear1", QStringLiteral("&Clear All Fields"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
-        &TFormElectricalPhaseLoad::Clear1Click);
+    QMenu* action = addMenu(QStringLiteral("Action"), QStringLiteral("Action1"));
+    addPrintItem(action, [this]() { Print1Click(); });
+    addClearAllItem(action, [this]() { Clear1Click(); });
     action->addSeparator();
-    add(action, "Close1", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12),
-        &TFormElectricalPhaseLoad::Close1Click);
+    addExitItem(action);
 
     addEditMenu();
 }

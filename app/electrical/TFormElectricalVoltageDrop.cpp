@@ -90,8 +90,7 @@ TFormElectricalVoltageDrop::TFormElectricalVoltageDrop(AppContext& context, QWid
     : ModuleWindow(context, parent)
 {
     setObjectName(QStringLiteral("FormElectricalVoltageDrop"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    useFixedCalculatorFrame();
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -132,13 +131,7 @@ TFormElectricalVoltageDrop::TFormElectricalVoltageDrop(AppContext& context, QWid
 
     buildMenus();
 
-    adjustSize();
-    setFixedSize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    fixSizeAndCentre();
 }
 
 NumberEdit* TFormElectricalVoltageDrop::numberEdit(const char* name, const QString& hint)
@@ -336,23 +329,11 @@ QGroupBox* TFormElectricalVoltageDrop::buildDistanceSection()
 
 void TFormElectricalVoltageDrop::buildMenus()
 {
-    QMenu* action = menuBar()->addMenu(QStringLiteral("Action"));
-    action->setObjectName(QStringLiteral("Action1"));
-    const auto add = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys,
-                            auto slot) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(QLatin1String(name));
-        a->setShortcut(keys);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    add(action, "Clear1", QStringLiteral("&Clear All Fields"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
-        &TFormElectricalVoltageDrop::Clear1Click);
-    add(action, "Print1", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
-        &TFormElectricalVoltageDrop::Print1Click);
+    QMenu* action = addMenu(QStringLiteral("Action"), QStringLiteral("Action1"));
+    addClearAllItem(action, [this]() { Clear1Click(); });
+    addPrintItem(action, [this]() { Print1Click(); });
     action->addSeparator();
-    add(action, "Close1", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12),
-        &TFormElectricalVoltageDrop::Close1Click);
+    addExitItem(action);
 
     addEditMenu();
 }

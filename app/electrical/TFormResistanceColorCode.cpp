@@ -103,8 +103,7 @@ TFormResistanceColorCode::TFormResistanceColorCode(AppContext& context, QWidget*
     : ModuleWindow(context, parent)
 {
     setObjectName(QStringLiteral("FormResistanceColorCode"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    useFixedCalculatorFrame();
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -131,13 +130,7 @@ TFormResistanceColorCode::TFormResistanceColorCode(AppContext& context, QWidget*
     buildMenus();
     ResultsUpdate();
 
-    adjustSize();
-    setFixedSize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    fixSizeAndCentre();
 }
 
 QWidget* TFormResistanceColorCode::buildChart()
@@ -399,23 +392,11 @@ QWidget* TFormResistanceColorCode::buildFormulas()
 
 void TFormResistanceColorCode::buildMenus()
 {
-    QMenu* action = menuBar()->addMenu(QStringLiteral("&Action"));
-    action->setObjectName(QStringLiteral("Action1"));
-    const auto add = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys,
-                            auto slot) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(QLatin1String(name));
-        a->setShortcut(keys);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    add(action, "Clear1", QStringLiteral("&Clear All Fields"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
-        &TFormResistanceColorCode::Clear1Click);
-    add(action, "Print1", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
-        &TFormResistanceColorCode::Print1Click);
+    QMenu* action = addMenu(QStringLiteral("&Action"), QStringLiteral("Action1"));
+    addClearAllItem(action, [this]() { Clear1Click(); });
+    addPrintItem(action, [this]() { Print1Click(); });
     action->addSeparator();
-    add(action, "Close1", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12),
-        &TFormResistanceColorCode::Close1Click);
+    addExitItem(action);
 
     addEditMenu();
 }

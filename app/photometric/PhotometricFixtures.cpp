@@ -7,6 +7,7 @@
 #include "setup/SetupLayout.h"
 #include "shell/AppContext.h"
 #include "table/RecordTableModel.h"
+#include "widgets/ManufacturerFilter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,20 +26,6 @@ using tvx::photometric::Quantity;
 
 constexpr int kListRows = 12;
 const QColor kValueColor(0, 0, 128);
-
-// The manufacturer filter list is filled each time it drops down, so it
-// always shows the manufacturers of the moment.
-class DropDownCombo : public QComboBox {
-public:
-    using QComboBox::QComboBox;
-    std::function<void()> beforePopup;
-    void showPopup() override
-    {
-        if (beforePopup)
-            beforePopup();
-        QComboBox::showPopup();
-    }
-};
 
 QString valueText(const RecordTableModel* model, const tvx::RecordTable* table, const char* field)
 {
@@ -152,24 +139,14 @@ PhotometricFixtures::PhotometricFixtures(AppContext& context, QWidget* parent) :
 
     filterBox_ = new QWidget(parent);
     filterBox_->setObjectName(QStringLiteral("PhotoFilterPanel"));
-    filterCheck_ = new QCheckBox(QStringLiteral("Manufacturer Filtering"), filterBox_);
-    filterCheck_->setObjectName(QStringLiteral("CheckBoxManufacturerFilter"));
-    filterCheck_->setToolTip(QStringLiteral("Enable Manufacturer Filtering"));
-    auto* combo = new DropDownCombo(filterBox_);
-    combo->beforePopup = [this]() { fillFilterList(); };
-    filterCombo_ = combo;
-    filterCombo_->setObjectName(QStringLiteral("ComboBoxManufacturerFilter"));
-    filterCombo_->setEditable(true);
-    filterCombo_->lineEdit()->setReadOnly(true);
-    filterCombo_->setInsertPolicy(QComboBox::NoInsert);
-    connect(filterCombo_, &QComboBox::activated, this, &PhotometricFixtures::filterSelected);
-    connect(filterCheck_, &QCheckBox::clicked, this, &PhotometricFixtures::filterToggled);
+    filter_ = new ManufacturerFilter(context_, tvx::setup::PhotometricManufacturerFilterOn,
+                                     tvx::setup::PhotometricManufacturerFilter, filterBox_);
     auto* filterLayout = new QVBoxLayout(filterBox_);
     filterLayout->setContentsMargins(0, 0, 0, 0);
     filterLayout->setSpacing(3);
     filterLayout->addStretch(1);
-    filterLayout->addWidget(filterCheck_);
-    filterLayout->addWidget(filterCombo_);
+    filterLayout->addWidget(filter_->check());
+    filterLayout->addWidget(filter_->combo());
 
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
@@ -257,49 +234,10 @@ void PhotometricFixtures::sortBy(const char* fieldName)
 
 void PhotometricFixtures::showStoredFilterText()
 {
-    filterCombo_->setEditText(
-        QString::fromStdString(context_.setup().get(tvx::setup::PhotometricManufacturerFilter)));
+    filter_->showStoredText();
 }
 
 void PhotometricFixtures::applyStoredFilter()
 {
-    const auto& setup = context_.setup();
-    context_.setModuleFilterText(QString::fromStdString(setup.get(tvx::setup::PhotometricManufacturerFilter)));
-    const bool on = setup.get(tvx::setup::PhotometricManufacturerFilterOn) == 1;
-    filterCheck_->setChecked(on);
-    context_.catalogues().setModuleFilterOn(on);
-}
-
-void PhotometricFixtures::fillFilterList()
-{
-    const QString text = filterCombo_->currentText();
-    const QSignalBlocker block(filterCombo_);
-    filterCombo_->clear();
-    tvx::RecordTable& manufacturers = context_.catalogues().TableManufacturerMerge();
-    if (const auto field = manufacturers.indexOf(fx::Manufacturer)) {
-        for (std::size_t row = 0; row < manufacturers.recordCount(); ++row) {
-            const tvx::Value& v = manufacturers.valueAt(row, *field);
-            const auto* s = std::get_if<std::string>(&v);
-            filterCombo_->addItem(s != nullptr ? QString::fromStdString(*s) : QString());
-        }
-    }
-    const int index = filterCombo_->findText(text);
-    filterCombo_->setCurrentIndex(index);
-    filterCombo_->setEditText(text);
-}
-
-void PhotometricFixtures::filterSelected(int index)
-{
-    const QString text = filterCombo_->itemText(index);
-    filterCombo_->setEditText(text);
-    context_.setModuleFilterText(text);
-    if (tvx::RecordTable* t = table())
-        t->refresh();
-    context_.setup().set(tvx::setup::PhotometricManufacturerFilter, text.toStdString());
-}
-
-void PhotometricFixtures::filterToggled(bool on)
-{
-    context_.catalogues().setModuleFilterOn(on);
-    context_.setup().set(tvx::setup::PhotometricManufacturerFilterOn, on ? 1 : 0);
+    filter_->applyStored();
 }

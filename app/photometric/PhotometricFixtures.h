@@ -8,6 +8,7 @@
 
 class AppContext;
 class ClickLabel;
+class ManufacturerFilter;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -56,9 +57,6 @@ private:
     tvx::RecordTable* table() const;
     void bind();
     void showCurrent();
-    void fillFilterList();
-    void filterSelected(int index);
-    void filterToggled(bool on);
     void valueLabelClicked(const ValueLabel& v);
 
     AppContext& context_;
@@ -70,8 +68,7 @@ private:
     RecordTableModel* listModel_ = nullptr;
     RecordTableModel* valueModel_ = nullptr; // formats the current record's fields
     std::vector<ValueLabel> values_;
-    QCheckBox* filterCheck_ = nullptr;
-    QComboBox* filterCombo_ = nullptr;
+    ManufacturerFilter* filter_ = nullptr;
     tvx::Subscription subscription_;
     bool syncing_ = false;
 };

@@ -49,8 +49,7 @@ void keepSpaceWhenHidden(QWidget* w)
 TFormPhotometric::TFormPhotometric(AppContext& context, QWidget* parent) : ModuleWindow(context, parent)
 {
     setObjectName(QStringLiteral("FormPhotometric"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    useFixedCalculatorFrame();
     // The small type of the toolbar: the whole calculator fits a compact window.
     setFont(QFont(QStringLiteral("Arial"), 8));
 
@@ -78,13 +77,7 @@ TFormPhotometric::TFormPhotometric(AppContext& context, QWidget* parent) : Modul
 
     buildMenus();
 
-    adjustSize();
-    setFixedSize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    fixSizeAndCentre();
 }
 
 QWidget* TFormPhotometric::buildCalculateGroup(QWidget* parent)
@@ -194,31 +187,19 @@ QWidget* TFormPhotometric::buildCalculateGroup(QWidget* parent)
 
 void TFormPhotometric::buildMenus()
 {
-    const auto add = [this](QMenu* menu, const QString& name, const QString& caption, const QKeySequence& keys,
-                            auto slot) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        a->setShortcut(keys);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    QMenu* action = menuBar()->addMenu(QStringLiteral("Action"));
-    action->setObjectName(QStringLiteral("Action1"));
-    add(action, QStringLiteral("Clear1"), QStringLiteral("&Clear All Fields"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
-        &TFormPhotometric::Clear1Click);
+    QMenu* action = addMenu(QStringLiteral("Action"), QStringLiteral("Action1"));
+    addClearAllItem(action, [this]() { Clear1Click(); });
     action->addSeparator();
-    add(action, QStringLiteral("Close1"), QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12),
-        &TFormPhotometric::Close1Click);
+    addExitItem(action);
 
     addEditMenu();
 
-    QMenu* calculate = menuBar()->addMenu(QStringLiteral("Calculate..."));
-    calculate->setObjectName(QStringLiteral("Calculate1"));
+    QMenu* calculate = addMenu(QStringLiteral("Calculate..."), QStringLiteral("Calculate1"));
     const Qt::Key keys[pm::QuantityCount] = {Qt::Key_H, Qt::Key_V, Qt::Key_D, Qt::Key_F, Qt::Key_C, Qt::Key_K,
                                              Qt::Key_X, Qt::Key_Y, Qt::Key_L, Qt::Key_P, Qt::Key_M};
     for (std::size_t i = 0; i < pm::QuantityCount; ++i) {
         const int target = int(i);
-        add(calculate, QStringLiteral("Calculate") + qs(pm::quantities()[i].id), qs(pm::quantities()[i].caption),
+        addMenuItem(calculate, QStringLiteral("Calculate") + qs(pm::quantities()[i].id), qs(pm::quantities()[i].caption),
             QKeySequence(Qt::CTRL | Qt::ALT | keys[i]), [this, target]() { selectTarget(target); });
     }
 }

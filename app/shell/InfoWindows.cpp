@@ -2,6 +2,7 @@
 
 #include "shell/AppContext.h"
 #include "shell/AppInfo.h"
+#include "widgets/ScreenFit.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -13,15 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-void centreOnScreen(QWidget* w)
-{
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), w->size());
-        frame.moveCenter(screen->availableGeometry().center());
-        w->move(frame.topLeft());
-    }
-}
 
 const char* kAcknowledgements =
     "Trovanex Voze brings together the calculations that lighting designers, production electricians "

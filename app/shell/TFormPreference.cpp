@@ -2,6 +2,7 @@
 
 #include "shell/AppContext.h"
 #include "shell/Prompts.h"
+#include "widgets/ScreenFit.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -130,11 +131,7 @@ TFormPreference::TFormPreference(AppContext& context, QWidget* parent) : ModuleW
 
     setFixedSize(kNarrowWidth, kHeight);
     selectTreeFolder(this->context().startupFolder());
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 QCheckBox* TFormPreference::addCheckBox(QWidget* parent, const char* name, const QString& caption,

@@ -7,6 +7,7 @@
 #include "shell/AppContext.h"
 #include "shell/Prompts.h"
 #include "table/RecordTableModel.h"
+#include "widgets/ManufacturerFilter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,20 +23,6 @@
 namespace {
 
 namespace fx = tvx::catalogue::fixture;
-
-// The manufacturer list is filled each time it drops down, so it always
-// shows the manufacturers of the moment.
-class DropDownCombo : public QComboBox {
-public:
-    using QComboBox::QComboBox;
-    std::function<void()> beforePopup;
-    void showPopup() override
-    {
-        if (beforePopup)
-            beforePopup();
-        QComboBox::showPopup();
-    }
-};
 
 } // namespace
 
@@ -67,18 +54,7 @@ CataloguePane::CataloguePane(AppContext& context, const QStringList& fieldNames,
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(grid_);
 
-    filterCheck_ = new QCheckBox(QStringLiteral("Manufacturer Filtering"), this);
-    filterCheck_->setObjectName(QStringLiteral("CheckBoxManufacturerFilter"));
-    filterCheck_->setToolTip(QStringLiteral("Enable Manufacturer Filtering"));
-    auto* combo = new DropDownCombo(this);
-    combo->beforePopup = [this]() { fillFilterList(); };
-    filterCombo_ = combo;
-    filterCombo_->setObjectName(QStringLiteral("ComboBoxManufacturerFilter"));
-    filterCombo_->setEditable(true);
-    filterCombo_->lineEdit()->setReadOnly(true);
-    filterCombo_->setInsertPolicy(QComboBox::NoInsert);
-    connect(filterCombo_, &QComboBox::activated, this, &CataloguePane::filterSelected);
-    connect(filterCheck_, &QCheckBox::clicked, this, &CataloguePane::filterToggled);
+    filter_ = new ManufacturerFilter(context_, setup_.filterOn, setup_.filterText, this);
 
     connect(&context_.DataSourceSource(), &DataSource::tableChanged, this, [this]() { bind(); });
     bind();
@@ -144,51 +120,24 @@ void CataloguePane::titleClicked(int section)
     model_->sort(section, sortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
+QCheckBox* CataloguePane::filterCheck() const
+{
+    return filter_->check();
+}
+
+QComboBox* CataloguePane::filterCombo() const
+{
+    return filter_->combo();
+}
+
 void CataloguePane::showStoredFilterText()
 {
-    filterCombo_->setEditText(QString::fromStdString(context_.setup().get(setup_.filterText)));
+    filter_->showStoredText();
 }
 
 void CataloguePane::applyStoredFilter()
 {
-    const tvx::SetupRecord& rec = context_.setup();
-    context_.setModuleFilterText(QString::fromStdString(rec.get(setup_.filterText)));
-    const bool on = rec.get(setup_.filterOn) == 1;
-    filterCheck_->setChecked(on);
-    context_.catalogues().setModuleFilterOn(on);
-}
-
-void CataloguePane::fillFilterList()
-{
-    const QString text = filterCombo_->currentText();
-    const QSignalBlocker block(filterCombo_);
-    filterCombo_->clear();
-    tvx::RecordTable& manufacturers = context_.catalogues().TableManufacturerMerge();
-    if (const auto field = manufacturers.indexOf(fx::Manufacturer)) {
-        for (std::size_t row = 0; row < manufacturers.recordCount(); ++row) {
-            const tvx::Value& v = manufacturers.valueAt(row, *field);
-            const auto* s = std::get_if<std::string>(&v);
-            filterCombo_->addItem(s != nullptr ? QString::fromStdString(*s) : QString());
-        }
-    }
-    filterCombo_->setCurrentIndex(filterCombo_->findText(text));
-    filterCombo_->setEditText(text);
-}
-
-void CataloguePane::filterSelected(int index)
-{
-    const QString text = filterCombo_->itemText(index);
-    filterCombo_->setEditText(text);
-    context_.setModuleFilterText(text);
-    if (tvx::RecordTable* t = table())
-        t->refresh();
-    context_.setup().set(setup_.filterText, text.toStdString());
-}
-
-void CataloguePane::filterToggled(bool on)
-{
-    context_.catalogues().setModuleFilterOn(on);
-    context_.setup().set(setup_.filterOn, on ? 1 : 0);
+    filter_->applyStored();
 }
 
 void CataloguePane::restoreColumnWidths()

@@ -10,6 +10,7 @@ class AppContext;
 class QCheckBox;
 class QComboBox;
 class QTableView;
+class ManufacturerFilter;
 class RecordTableModel;
 
 // Where a module window keeps its part of the shared catalogue filter and
@@ -38,8 +39,8 @@ public:
     tvx::RecordTable* table() const;
 
     // The filter controls, for the window to place.
-    QCheckBox* filterCheck() const { return filterCheck_; }
-    QComboBox* filterCombo() const { return filterCombo_; }
+    QCheckBox* filterCheck() const;
+    QComboBox* filterCombo() const;
 
     // First activation: the stored filter text goes into the list.
     void showStoredFilterText();
@@ -57,9 +58,6 @@ signals:
 private:
     void bind();
     void syncCurrent();
-    void fillFilterList();
-    void filterSelected(int index);
-    void filterToggled(bool on);
     void titleClicked(int section);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -69,8 +67,7 @@ private:
     QString typingMessage_;
     QTableView* grid_ = nullptr;
     RecordTableModel* model_ = nullptr;
-    QCheckBox* filterCheck_ = nullptr;
-    QComboBox* filterCombo_ = nullptr;
+    ManufacturerFilter* filter_ = nullptr;
     tvx::Subscription subscription_;
     bool syncing_ = false;
     int sortSection_ = -1;

@@ -56,6 +56,19 @@ void ModuleWindow::closeEvent(QCloseEvent* event)
     emit closed();
 }
 
+void ModuleWindow::useFixedCalculatorFrame()
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void ModuleWindow::fixSizeAndCentre()
+{
+    adjustSize();
+    setFixedSize(sizeHint());
+    centreOnScreen(this);
+}
+
 void ModuleWindow::restoreGeometryBlock(tvx::setup::GeometryAt at)
 {
     const tvx::GeometryRestore r = tvx::restoreGeometry(context_.setup(), at);
@@ -101,30 +114,59 @@ QLineEdit* ModuleWindow::focusedEdit() const
     return nullptr;
 }
 
+QMenu* ModuleWindow::addMenu(const QString& caption, const QString& name)
+{
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
+QAction* ModuleWindow::addMenuItem(QMenu* menu, const QString& name, const QString& caption,
+                                   const QKeySequence& keys, std::function<void()> run)
+{
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    a->setShortcut(keys);
+    connect(a, &QAction::triggered, this, [run = std::move(run)]() { run(); });
+    return a;
+}
+
+QAction* ModuleWindow::addClearAllItem(QMenu* menu, std::function<void()> run)
+{
+    return addMenuItem(menu, QStringLiteral("Clear1"), QStringLiteral("&Clear All Fields"),
+                       QKeySequence(Qt::CTRL | Qt::Key_Delete), std::move(run));
+}
+
+QAction* ModuleWindow::addPrintItem(QMenu* menu, std::function<void()> run)
+{
+    return addMenuItem(menu, QStringLiteral("Print1"), QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
+                       std::move(run));
+}
+
+QAction* ModuleWindow::addExitItem(QMenu* menu)
+{
+    return addMenuItem(menu, QStringLiteral("Close1"), QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_F12),
+                       [this]() { close(); });
+}
+
 QMenu* ModuleWindow::addEditMenu()
 {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
-    edit->setObjectName(QStringLiteral("Edit1"));
-    const auto add = [this, edit](const char* name, const QString& caption, QKeySequence::StandardKey keys,
-                                  auto apply) {
-        QAction* a = edit->addAction(caption);
-        a->setObjectName(QLatin1String(name));
-        a->setShortcut(keys);
-        connect(a, &QAction::triggered, this, [this, apply]() {
-            if (QLineEdit* e = focusedEdit())
-                apply(e);
-        });
-    };
-    add("Copy1", QStringLiteral("&Copy"), QKeySequence::Copy, [](QLineEdit* e) { e->copy(); });
-    add("Paste1", QStringLiteral("&Paste"), QKeySequence::Paste, [](QLineEdit* e) {
-        if (!e->isReadOnly())
+    QMenu* edit = addMenu(QStringLiteral("Edit"), QStringLiteral("Edit1"));
+    addMenuItem(edit, QStringLiteral("Copy1"), QStringLiteral("&Copy"), QKeySequence::Copy, [this]() {
+        if (QLineEdit* e = focusedEdit())
+            e->copy();
+    });
+    addMenuItem(edit, QStringLiteral("Paste1"), QStringLiteral("&Paste"), QKeySequence::Paste, [this]() {
+        if (QLineEdit* e = focusedEdit(); e && !e->isReadOnly())
             e->paste();
     });
-    add("Cut1", QStringLiteral("Cu&t"), QKeySequence::Cut, [](QLineEdit* e) {
-        if (e->isReadOnly())
-            e->copy();
-        else
-            e->cut();
+    addMenuItem(edit, QStringLiteral("Cut1"), QStringLiteral("Cu&t"), QKeySequence::Cut, [this]() {
+        if (QLineEdit* e = focusedEdit()) {
+            if (e->isReadOnly())
+                e->copy();
+            else
+                e->cut();
+        }
     });
     return edit;
 }

@@ -2,11 +2,15 @@
 
 #include "setup/SetupLayout.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
+#include <QPointer>
 
+#include <functional>
+
+class QAction;
 class QLineEdit;
 class QMenu;
-#include <QPointer>
 
 class AppContext;
 
@@ -32,16 +36,32 @@ public:
     // The window was closed while its preview was open.
     bool closedUnderPreview() const { return closedUnderPreview_; }
 
-signals:
-    // The window accepted its close and is about to be deleted.
-    void closed();
-
-public:
     // The line edit the Edit menu acts on: the focused edit field, or the
     // edit part of a focused combo or spin box.
     QLineEdit* focusedEdit() const;
 
+signals:
+    // The window accepted its close and is about to be deleted.
+    void closed();
+
 protected:
+    // A menu of the menu bar, and a menu item with its objectName and shortcut.
+    QMenu* addMenu(const QString& caption, const QString& name);
+    QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& keys,
+                         std::function<void()> run);
+    template <typename Window, typename Result>
+    QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& keys,
+                         Result (Window::*handler)())
+    {
+        auto* self = static_cast<Window*>(this);
+        return addMenuItem(menu, name, caption, keys, [self, handler]() { (self->*handler)(); });
+    }
+    // The calculators' items "&Clear All Fields" (Ctrl+Delete), "&Print"
+    // (Ctrl+P) and "&Exit" (Ctrl+F12).
+    QAction* addClearAllItem(QMenu* menu, std::function<void()> run);
+    QAction* addPrintItem(QMenu* menu, std::function<void()> run);
+    QAction* addExitItem(QMenu* menu);
+
     // Adds the "Edit" menu (Copy, Paste, Cut) that every module window has;
     // a read-only field can only be copied from.
     QMenu* addEditMenu();
@@ -53,6 +73,11 @@ protected:
     // A list window asks here whether to save an unsaved list; false keeps
     // the window open.
     virtual bool canClose() { return true; }
+
+    // The calculators' fixed frame: title, minimize and close buttons only.
+    void useFixedCalculatorFrame();
+    // Fixes the window at the size its contents ask for and centres it.
+    void fixSizeAndCentre();
 
     // Geometry block helpers following the stored-block rules.
     void restoreGeometryBlock(tvx::setup::GeometryAt at);

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -39,4 +40,13 @@ QPoint positionOnScreen(QPoint topLeft, QSize size)
     const int x = std::clamp(topLeft.x(), area.left() - size.width() + visible, area.right() - visible);
     const int y = std::clamp(topLeft.y(), area.top(), area.bottom() - kVisibleHeight);
     return {x, y};
+}
+
+void centreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(window->frameGeometry().topLeft(), window->frameGeometry().size().expandedTo(window->size()));
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
 }

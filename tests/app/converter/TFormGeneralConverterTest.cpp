@@ -1,10 +1,10 @@
+#include "ModuleFixture.h"
 #include "converter/CalculatorDialog.h"
 #include "converter/TFormGeneralConverter.h"
 #include "setup/SetupLayout.h"
 #include "shell/AppContext.h"
 #include "shell/ModuleFactories.h"
 #include "shell/ModuleTable.h"
-#include "shell/ScriptedPrompts.h"
 #include "widgets/NumberEdit.h"
 
 #include <QAction>
@@ -13,9 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -29,33 +27,8 @@ namespace {
 namespace setup = tvx::setup;
 
 // One converter window over a fresh start-up folder.
-struct Fixture {
-    QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    std::unique_ptr<AppContext> context;
-    QPointer<TFormGeneralConverter> window;
+struct Fixture : ModuleFixture<TFormGeneralConverter> {
 
-    Fixture()
-    {
-        const QString folder = dir.path() + QLatin1Char('/');
-        QDir().mkpath(folder + QStringLiteral("Data"));
-        QDir().mkpath(folder + QStringLiteral("Resources"));
-        context = std::make_unique<AppContext>(folder, prompts);
-    }
-    ~Fixture() { delete window.data(); }
-
-    tvx::SetupRecord& record() { return context->setup(); }
-
-    // Creates, shows and activates the window, as the toolbar does.
-    TFormGeneralConverter& open()
-    {
-        window = new TFormGeneralConverter(*context);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
-            qWarning("the window did not become active");
-        return *window;
-    }
 
     // Closes the window as the user does; it stores its values and is deleted.
     void close()
@@ -235,11 +208,11 @@ private slots:
         QCOMPARE(f.resultText(QStringLiteral("ConvertMassResult")), QStringLiteral("1.00000000000000E+003"));
         QCOMPARE(f.resultText(QStringLiteral("ConvertTempResult")), QStringLiteral("2.73150000000000E+002"));
         QCOMPARE(f.panel(2), QStringLiteral("Format: Exponent"));
-        QCOMPARE(f.record().get(setup::ConverterFormat), 1);
+        QCOMPARE(f.setup().get(setup::ConverterFormat), 1);
 
         f.trigger(QStringLiteral("Format_Fixed"));
         QCOMPARE(f.resultText(QStringLiteral("ConvertMassResult")), QStringLiteral("1000.000"));
-        QCOMPARE(f.record().get(setup::ConverterFormat), 2);
+        QCOMPARE(f.setup().get(setup::ConverterFormat), 2);
 
         // D: decimals of the calculator boxes and of Fixed results, padded,
         // never rounding what was typed.
@@ -252,7 +225,7 @@ private slots:
         QCOMPARE(f.entry(QStringLiteral("ConvertMassInput"))->text(), QStringLiteral("1.00"));
         QCOMPARE(f.entry(QStringLiteral("ConvertVolumeInput"))->text(), QStringLiteral("1.23456"));
         QCOMPARE(f.panel(0), QStringLiteral("Digit: 2"));
-        QCOMPARE(f.record().get(setup::ConverterDigits), 2);
+        QCOMPARE(f.setup().get(setup::ConverterDigits), 2);
         QCOMPARE(f.context->converterDigits(), 2);
 
         f.trigger(QStringLiteral("Format_Normal"));
@@ -260,7 +233,7 @@ private slots:
         f.trigger(QStringLiteral("Precision_1"));
         QCOMPARE(f.resultText(QStringLiteral("ConvertMassResult")), QStringLiteral("0.5"));
         QCOMPARE(f.panel(1), QStringLiteral("Precision: 1"));
-        QCOMPARE(f.record().get(setup::ConverterPrecision), 1);
+        QCOMPARE(f.setup().get(setup::ConverterPrecision), 1);
         QCOMPARE(f.context->converterPrecision(), 1);
         QVERIFY(f.find<QAction>(QStringLiteral("Precision_1"))->isChecked());
         QVERIFY(!f.find<QAction>(QStringLiteral("Precision_15"))->isChecked());
@@ -291,9 +264,9 @@ private slots:
         f.close();
 
         // Record order: Mass, Volume, Time, Temperature, Length, Area, Speed, Light.
-        const std::vector<std::int32_t> indexes = f.record().get(setup::ConverterIndexes);
+        const std::vector<std::int32_t> indexes = f.setup().get(setup::ConverterIndexes);
         QCOMPARE(indexes, (std::vector<std::int32_t>{2, 4, 0, 0, 13, 12, 2, 0, 0, 0, 0, 0, 0, 0, 6, 1}));
-        const std::vector<double> values = f.record().get(setup::ConverterValues);
+        const std::vector<double> values = f.setup().get(setup::ConverterValues);
         QCOMPARE(values, (std::vector<double>{100, 0, 1, -3.5, 0, 0, 0, 0}));
 
         f.open();
@@ -334,9 +307,9 @@ private slots:
         QFETCH(int, expectedP);
         QFETCH(int, expectedD);
         Fixture f;
-        f.record().set(setup::SaveMarker, saveMarker);
-        f.record().set(setup::ConverterPrecision, storedP);
-        f.record().set(setup::ConverterDigits, storedD);
+        f.setup().set(setup::SaveMarker, saveMarker);
+        f.setup().set(setup::ConverterPrecision, storedP);
+        f.setup().set(setup::ConverterDigits, storedD);
         f.context->setConverterFormat(shellP, shellD);
         f.open();
         QCOMPARE(f.window->displaySettings().precision, expectedP);
@@ -346,8 +319,8 @@ private slots:
         QVERIFY(f.find<QAction>(QStringLiteral("Precision_%1").arg(expectedP))->isChecked());
         QVERIFY(f.find<QAction>(QStringLiteral("Display_%1").arg(expectedD))->isChecked());
         // The record and the shell's copies follow.
-        QCOMPARE(f.record().get(setup::ConverterPrecision), expectedP);
-        QCOMPARE(f.record().get(setup::ConverterDigits), expectedD);
+        QCOMPARE(f.setup().get(setup::ConverterPrecision), expectedP);
+        QCOMPARE(f.setup().get(setup::ConverterDigits), expectedD);
         QCOMPARE(f.context->converterPrecision(), expectedP);
         QCOMPARE(f.context->converterDigits(), expectedD);
     }
@@ -355,20 +328,20 @@ private slots:
     void damagedSelectionsAndValuesAreBroughtIntoRange()
     {
         Fixture f;
-        f.record().set(setup::SaveMarker, 1);
+        f.setup().set(setup::SaveMarker, 1);
         f.context->setConverterFormat(15, 3);
-        f.record().set(setup::ConverterPrecision, 15);
-        f.record().set(setup::ConverterFormat, 7);
+        f.setup().set(setup::ConverterPrecision, 15);
+        f.setup().set(setup::ConverterFormat, 7);
         std::vector<std::int32_t> indexes(16, 0);
         indexes[0] = 99;  // Mass From
         indexes[1] = -5;  // Mass To
         indexes[7] = 3;   // Temperature To: the list has three units
-        f.record().set(setup::ConverterIndexes, indexes);
+        f.setup().set(setup::ConverterIndexes, indexes);
         std::vector<double> values(8, 0.0);
         values[0] = 1;
         values[2] = std::numeric_limits<double>::quiet_NaN();
         values[3] = std::numeric_limits<double>::infinity();
-        f.record().set(setup::ConverterValues, values);
+        f.setup().set(setup::ConverterValues, values);
 
         f.open();
         QCOMPARE(f.list(QStringLiteral("ConvertMassFrom"))->currentIndex(), 8);

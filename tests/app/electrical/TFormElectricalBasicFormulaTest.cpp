@@ -1,3 +1,4 @@
+#include "ModuleFixture.h"
 #include "electrical/TFormElectricalBasicFormula.h"
 #include "electrical/TFormElectricalBasicFormulaPrint.h"
 #include "reports/ReportFrames.h"
@@ -5,7 +6,6 @@
 #include "reports/ReportPreviewWindow.h"
 #include "setup/SetupLayout.h"
 #include "shell/AppContext.h"
-#include "shell/ScriptedPrompts.h"
 #include "widgets/NumberEdit.h"
 
 #include <QAction>
@@ -15,8 +15,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -27,36 +25,13 @@
 namespace {
 
 // One basic laws window over a fresh start-up folder.
-struct Fixture {
-    QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    std::unique_ptr<AppContext> context;
-    QPointer<TFormElectricalBasicFormula> window;
-
+struct Fixture : ModuleFixture<TFormElectricalBasicFormula> {
     explicit Fixture(bool withPicture = true)
     {
-        const QString folder = dir.path() + QLatin1Char('/');
-        QDir().mkpath(folder + QStringLiteral("Data"));
-        QDir().mkpath(folder + QStringLiteral("Resources"));
         if (withPicture)
-            QFile::copy(QStringLiteral(TVX_SHIPPED_DIR "/Resources/ohmlaw.bmp"),
-                        folder + QStringLiteral("Resources/ohmlaw.bmp"));
-        context = std::make_unique<AppContext>(folder, prompts);
+            copyShippedResource("ohmlaw.bmp");
     }
-    ~Fixture() { delete window.data(); }
 
-    tvx::SetupRecord& setup() { return context->setup(); }
-
-    // Creates, shows and activates the window, as the toolbar does.
-    TFormElectricalBasicFormula& open()
-    {
-        window = new TFormElectricalBasicFormula(*context);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
-            qWarning("the window did not become active");
-        return *window;
-    }
 
     NumberEdit* input(const char* name) const { return window->findChild<NumberEdit*>(QLatin1String(name)); }
     QLineEdit* result(const char* name) const { return window->findChild<QLineEdit*>(QLatin1String(name)); }

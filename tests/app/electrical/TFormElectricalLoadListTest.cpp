@@ -1,3 +1,4 @@
+#include "ModuleFixture.h"
 #include "catalogue/CatalogueSchemas.h"
 #include "electrical/LoadListSchema.h"
 #include "electrical/TFormElectricalLoadList.h"
@@ -6,7 +7,6 @@
 #include "reports/ReportLayout.h"
 #include "setup/SetupLayout.h"
 #include "shell/AppContext.h"
-#include "shell/ScriptedPrompts.h"
 #include "widgets/ListGrid.h"
 
 #include <QComboBox>
@@ -14,11 +14,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -37,17 +35,9 @@ struct FixtureRow {
 };
 
 // A load list window over a fresh start-up folder with a small catalogue.
-struct Fixture {
-    QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    std::unique_ptr<AppContext> context;
-    QPointer<TFormElectricalLoadList> window;
-
+struct Fixture : ModuleFixture<TFormElectricalLoadList> {
     Fixture()
     {
-        QDir().mkpath(folder() + QStringLiteral("Data"));
-        QDir().mkpath(folder() + QStringLiteral("Resources"));
-        context = std::make_unique<AppContext>(folder(), prompts);
         context->catalogues().openAll();
         const FixtureRow rows[] = {{"Par 64", 1000, 0}, {"LED Wash", 240, 0.95}, {"Dimmer Rack", 2400, 1}};
         tvx::RecordTable& user = context->catalogues().TableFixtureUser();
@@ -60,30 +50,9 @@ struct Fixture {
             user.post();
         }
     }
-    ~Fixture() { delete window.data(); }
 
-    QString folder() const { return dir.path() + QLatin1Char('/'); }
-    tvx::SetupRecord& setup() { return context->setup(); }
     tvx::RecordTable& list() { return window->list().table(); }
 
-    TFormElectricalLoadList& open()
-    {
-        window = new TFormElectricalLoadList(*context);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
-            qWarning("the window did not become active");
-        return *window;
-    }
-
-    template <typename T>
-    T* get(const char* name) const
-    {
-        T* w = window->findChild<T*>(QLatin1String(name));
-        if (w == nullptr)
-            qWarning("no control %s", name);
-        return w;
-    }
     void click(const char* name) { get<QToolButton>(name)->click(); }
 
     // Makes a catalogue record current and adds it `count` times at working-voltage item `item`.

@@ -1,3 +1,4 @@
+#include "ModuleFixture.h"
 #include "electrical/TFormElectricalPhaseLoad.h"
 #include "electrical/TFormElectricalPhaseLoadPrint.h"
 #include "reports/ReportDocument.h"
@@ -5,7 +6,6 @@
 #include "reports/ReportPreviewWindow.h"
 #include "setup/SetupLayout.h"
 #include "shell/AppContext.h"
-#include "shell/ScriptedPrompts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,11 +13,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -34,37 +32,15 @@ const QColor kYellow(0xFF, 0xFF, 0x00);
 const QColor kRed(0xFF, 0x00, 0x00);
 
 // One phase load window over a fresh start-up folder.
-struct Fixture {
-    QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    std::unique_ptr<AppContext> context;
-    QPointer<TFormElectricalPhaseLoad> window;
-
+struct Fixture : ModuleFixture<TFormElectricalPhaseLoad> {
     explicit Fixture(bool withWarnings = true)
     {
-        QDir().mkpath(folder() + QStringLiteral("Data"));
-        QDir().mkpath(folder() + QStringLiteral("Resources"));
         if (withWarnings) {
             for (const char* name : {"1phasewarning.rtf", "3phasewarning.rtf", "Printphasewarning.txt"})
-                QFile::copy(QStringLiteral(TVX_SHIPPED_DIR "/Resources/") + QLatin1String(name),
-                            folder() + QStringLiteral("Resources/") + QLatin1String(name));
+                copyShippedResource(name);
         }
-        context = std::make_unique<AppContext>(folder(), prompts);
     }
-    ~Fixture() { delete window.data(); }
 
-    QString folder() const { return dir.path() + QLatin1Char('/'); }
-    tvx::SetupRecord& setup() { return context->setup(); }
-
-    TFormElectricalPhaseLoad& open()
-    {
-        window = new TFormElectricalPhaseLoad(*context);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
-            qWarning("the window did not become active");
-        return *window;
-    }
 
     template <typename T = QLineEdit>
     T* get(const QString& name) const

@@ -1,10 +1,10 @@
+#include "ModuleFixture.h"
 #include "electrical/TFormElectricalVoltageDrop.h"
 #include "electrical/TFormElectricalVoltageDropPrint.h"
 #include "reports/ReportFrames.h"
 #include "reports/ReportLayout.h"
 #include "setup/SetupLayout.h"
 #include "shell/AppContext.h"
-#include "shell/ScriptedPrompts.h"
 #include "widgets/NumberEdit.h"
 
 #include <QAction>
@@ -13,9 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <limits>
@@ -25,41 +23,9 @@
 namespace {
 
 // One voltage drop window over a fresh start-up folder.
-struct Fixture {
-    QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    std::unique_ptr<AppContext> context;
-    QPointer<TFormElectricalVoltageDrop> window;
+struct Fixture : ModuleFixture<TFormElectricalVoltageDrop> {
 
-    Fixture()
-    {
-        const QString folder = dir.path() + QLatin1Char('/');
-        QDir().mkpath(folder + QStringLiteral("Data"));
-        QDir().mkpath(folder + QStringLiteral("Resources"));
-        context = std::make_unique<AppContext>(folder, prompts);
-    }
-    ~Fixture() { delete window.data(); }
 
-    tvx::SetupRecord& setup() { return context->setup(); }
-
-    TFormElectricalVoltageDrop& open()
-    {
-        window = new TFormElectricalVoltageDrop(*context);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
-            qWarning("the window did not become active");
-        return *window;
-    }
-
-    template <typename T = QWidget>
-    T* get(const char* name) const
-    {
-        T* w = window->findChild<T*>(QLatin1String(name));
-        if (!w)
-            qWarning("no control %s", name);
-        return w;
-    }
     QString text(const char* name) const { return get<QLineEdit>(name)->text(); }
 
     void type(const char* name, const QString& value)

@@ -1,3 +1,4 @@
+#include "ModuleFixture.h"
 #include "electrical/TFormResistanceColorCode.h"
 #include "electrical/TFormResistanceColorCodePrint.h"
 #include "reports/ReportFrames.h"
@@ -5,7 +6,6 @@
 #include "reports/ReportPreviewWindow.h"
 #include "setup/SetupLayout.h"
 #include "shell/AppContext.h"
-#include "shell/ScriptedPrompts.h"
 #include "widgets/NumberEdit.h"
 
 #include <QAction>
@@ -14,9 +14,7 @@
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -32,32 +30,8 @@ namespace {
 using C = tvx::electrical::ResistorColour;
 
 // One colour code window over a fresh start-up folder.
-struct Fixture {
-    QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    std::unique_ptr<AppContext> context;
-    QPointer<TFormResistanceColorCode> window;
+struct Fixture : ModuleFixture<TFormResistanceColorCode> {
 
-    Fixture()
-    {
-        const QString folder = dir.path() + QLatin1Char('/');
-        QDir().mkpath(folder + QStringLiteral("Data"));
-        QDir().mkpath(folder + QStringLiteral("Resources"));
-        context = std::make_unique<AppContext>(folder, prompts);
-    }
-    ~Fixture() { delete window.data(); }
-
-    tvx::SetupRecord& setup() { return context->setup(); }
-
-    TFormResistanceColorCode& open()
-    {
-        window = new TFormResistanceColorCode(*context);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
-            qWarning("the window did not become active");
-        return *window;
-    }
 
     template <typename T = QWidget>
     T* child(const char* name) const

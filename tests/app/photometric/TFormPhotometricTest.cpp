@@ -1,9 +1,9 @@
+#include "ModuleFixture.h"
 #include "catalogue/CatalogueSchemas.h"
 #include "photometric/ClickLabel.h"
 #include "photometric/TFormPhotometric.h"
 #include "setup/SetupLayout.h"
 #include "shell/AppContext.h"
-#include "shell/ScriptedPrompts.h"
 #include "widgets/NumberEdit.h"
 
 #include <QAction>
@@ -16,8 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPointer>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -35,20 +33,10 @@ struct FixtureRow {
 };
 
 // A photometric window over a fresh start-up folder with a small catalogue.
-struct Fixture {
-    QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    std::unique_ptr<AppContext> context;
-    QPointer<TFormPhotometric> window;
-
+struct Fixture : ModuleFixture<TFormPhotometric> {
     Fixture()
     {
-        const QString folder = dir.path() + QLatin1Char('/');
-        QDir().mkpath(folder + QStringLiteral("Data"));
-        QDir().mkpath(folder + QStringLiteral("Resources"));
-        QFile::copy(QStringLiteral(TVX_SHIPPED_DIR "/Resources/Photometric_plot.bmp"),
-                    folder + QStringLiteral("Resources/Photometric_plot.bmp"));
-        context = std::make_unique<AppContext>(folder, prompts);
+        copyShippedResource("Photometric_plot.bmp");
         context->catalogues().openAll();
         for (const char* m : {"Lumo", "Brightway"}) {
             tvx::RecordTable& t = context->catalogues().TableManufacturerUser();
@@ -75,29 +63,9 @@ struct Fixture {
             user.post();
         }
     }
-    ~Fixture() { delete window.data(); }
 
-    tvx::SetupRecord& setup() { return context->setup(); }
     tvx::RecordTable& fixtures() { return context->catalogues().TableFixtureMerge2(); }
 
-    TFormPhotometric& open()
-    {
-        window = new TFormPhotometric(*context);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
-            qWarning("the window did not become active");
-        return *window;
-    }
-
-    template <typename T = QWidget>
-    T* get(const char* name) const
-    {
-        T* w = window->findChild<T*>(QLatin1String(name));
-        if (w == nullptr)
-            qWarning("no control %s", name);
-        return w;
-    }
     QString text(const char* name) const
     {
         if (auto* edit = qobject_cast<QLineEdit*>(get(name)))
